@@ -1,0 +1,43 @@
+#include "engine/search_command.h"
+
+#include "engine/route_ranking.h"
+#include "engine/route_search.h"
+#include "engine/route_texts.h"
+
+namespace tnx {
+
+std::string RouteEntryText(const TRoute& route) {
+    return MinutesText(route.Time) + ", " + ChangesText(route.Changes);
+}
+
+TSearchOutcome RunSearchCommand(TCity& city, TRouteList& list, const TSearchRequest& request) {
+    TSearchOutcome outcome;
+    if (request.StartStation == request.EndStation) {
+        outcome.Result = TSearchResult::SameStation;
+        return outcome;
+    }
+    const TCitySettings& s = request.Settings;
+    if (!s.UseWaitTime) {
+        city.EffectiveWait = city.ZeroWait;
+    } else if (request.DayChecked) {
+        city.EffectiveWait = city.DayWait;
+    } else if (request.EveningChecked) {
+        city.EffectiveWait = city.EveningWait;
+    }
+
+    const TRankSettings ranking{s.TimeDiff, s.ShowOnlyOptimal, s.ArrangeByChanges};
+    FindRoutes(city, list, request.StartStation, request.EndStation, s.ChangesDiff, ranking);
+
+    if (list.RouteCount == 0) {
+        outcome.Result = TSearchResult::NoRoute;
+        return outcome;
+    }
+    outcome.Result = TSearchResult::Routes;
+    outcome.Entries.reserve(list.RouteCount);
+    for (int i = 1; i <= list.RouteCount; ++i) outcome.Entries.push_back(RouteEntryText(list.Route(i)));
+    outcome.ShownRouteStations = list.Route(1).Stations;
+    outcome.ShownRouteTransfers = list.Route(1).ChangeStations;
+    return outcome;
+}
+
+}  // namespace tnx

@@ -1,0 +1,47 @@
+// The search command: everything the route search button does that is not a window effect.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/route.h"
+#include "engine/search_settings.h"
+#include "model/city_tables.h"
+
+namespace tnx {
+
+inline constexpr const char* kNoRouteMessage =
+    "Маршрут не найден.\r\n\r\nЕсли вы уверены, что путь должен существовать,\r\n"
+    "увеличьте в настройках количество используемых пересадок.";
+
+struct TSearchRequest {
+    std::uint8_t StartStation = 0;
+    std::uint8_t EndStation = 0;
+    TCitySettings Settings;
+    bool DayChecked = true;      // DayRadioButton
+    bool EveningChecked = false;  // EvRadioButton
+};
+
+enum class TSearchResult {
+    SameStation,  // start equals end: show the city information instead; no search ran
+    NoRoute,      // show kNoRouteMessage; the shown route is emptied
+    Routes,       // Entries holds one text per listed route; the first is shown
+};
+
+struct TSearchOutcome {
+    TSearchResult Result = TSearchResult::NoRoute;
+    std::vector<std::string> Entries;  // "28 минут, 1 пересадка", in list order
+    // The route to show on the map; unchanged by SameStation.
+    TStationSet ShownRouteStations{};
+    TStationSet ShownRouteTransfers{};
+};
+
+// Chooses the effective wait table (which may keep its previous content when
+// neither button is checked), searches, ranks, and describes the result.
+TSearchOutcome RunSearchCommand(TCity& city, TRouteList& list, const TSearchRequest& request);
+
+// The text of a route list entry.
+std::string RouteEntryText(const TRoute& route);
+
+}  // namespace tnx

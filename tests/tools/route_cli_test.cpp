@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/route/route_cli.h"
+
+namespace tnx {
+namespace {
+
+const std::string kCity = std::string(TUNNEX_PROGRAM_DIR) + "/kharkiv.tnd";
+
+struct Run {
+    int status = -1;
+    std::string out, err;
+};
+
+Run Cli(std::vector<std::string> args, bool withCity = true) {
+    if (withCity) args.insert(args.begin(), {"--city", kCity});
+    args.insert(args.begin(), "tunnex-route");
+    std::vector<const char*> argv;
+    for (const auto& a : args) argv.push_back(a.c_str());
+    std::ostringstream out, err;
+    Run r;
+    r.status = RunRouteCli(static_cast<int>(argv.size()), argv.data(), out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+TEST(RouteCli, ReproducesTheReferenceRoutes) {
+    EXPECT_EQ(Cli({"12", "29"}).out, "28 минут, 1 пересадка\n");
+    EXPECT_EQ(Cli({"12", "9"}).out, "16 минут, 1 пересадка\n");
+    EXPECT_EQ(Cli({"--wait", "none", "--all", "12", "9"}).out,
+              "13 минут, 1 пересадка\n17 минут, 2 пересадки\n");
+    EXPECT_EQ(Cli({"--unranked", "12", "9"}).out, "28 минут, 2 пересадки\n16 минут, 1 пересадка\n");
+    EXPECT_EQ(Cli({"--wait", "evening", "12", "9"}).out, "18 минут, 1 пересадка\n");
+    EXPECT_EQ(Cli({"--by-changes", "--all", "--time-diff", "20", "--wait", "none", "9", "12"}).status, 0);
+}
+
+TEST(RouteCli, AcceptsNamesAndReportsUnknownOnes) {
+    EXPECT_EQ(Cli({"Холодная гора", "Героев труда"}).out, "28 минут, 1 пересадка\n");
+    const Run unknown = Cli({"Проспект", "9"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("Проспект победы"), std::string::npos);  // candidates listed
+    EXPECT_NE(unknown.err.find("Проспект Гагарина"), std::string::npos);
+    EXPECT_EQ(Cli({"0", "9"}).status, 2);
+    EXPECT_EQ(Cli({"12", "39"}).status, 2);
+}
+
+TEST(RouteCli, JsonRouteHasSortedSets) {
+    const Run r = Cli({"--json", "12", "29"});
+    EXPECT_EQ(r.out,
+              "{\"time\": 28, \"changes\": 1, \"stations\": [12, 13, 14, 15, 29, 30, 31, 32, 33, 34, 35, "
+              "36], \"change_stations\": [15, 36], \"lines\": [1, 2], \"text\": \"28 минут, 1 "
+              "пересадка\"}\n");
+}
+
+TEST(RouteCli, SameStationNoRouteAndBadModule) {
+    const Run same = Cli({"8", "8"});
+    EXPECT_EQ(same.status, 0);
+    EXPECT_NE(same.out.find("действующих : 26\n"), std::string::npos);
+    EXPECT_NE(same.out.find("Версия      : 1.2\n"), std::string::npos);
+
+    const Run none = Cli({"--changes", "0", "12", "29"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+    EXPECT_NE(none.err.find("Маршрут не найден."), std::string::npos);
+
+    EXPECT_EQ(Cli({"--city", "/nonexistent/x.tnd", "1", "2"}, false).status, 3);
+}
+
+TEST(RouteCli, ListsAndDumps) {
+    const Run stations = Cli({"--stations"});
+    EXPECT_EQ(std::count(stations.out.begin(), stations.out.end(), '\n'), 38);
+    EXPECT_NE(stations.out.find("12\tХолодная гора\t1\topen\n"), std::string::npos);
+    EXPECT_NE(stations.out.find("1\tПроспект победы\t3\tclosed\n"), std::string::npos);
+
+    const Run dump = Cli({"--dump"});
+    EXPECT_NE(dump.out.find("\"NumOfStations\": 38"), std::string::npos);
+    EXPECT_NE(dump.out.find("{\"from_line\": 1, \"to_line\": 2, \"option\": 1, \"FromStation\": 15, "
+                            "\"ToStation\": 36, \"Minutes\": 1}"),
+              std::string::npos);
+    EXPECT_NE(dump.out.find("\"evening_waits\": [5, 8, 10, 0, 0, 0, 0, 0, 0, 0, 0]"), std::string::npos);
+    EXPECT_EQ(std::count(dump.out.begin(), dump.out.end(), '{'), 1 + 38 + 6);
+}
+
+TEST(RouteCli, UsageErrors) {
+    EXPECT_EQ(Cli({"--wait", "night", "1", "2"}).status, 2);
+    EXPECT_EQ(Cli({"--changes", "300", "1", "2"}).status, 2);
+    EXPECT_EQ(Cli({"1"}).status, 2);
+    EXPECT_EQ(Cli({"--bogus", "1", "2"}).status, 2);
+    EXPECT_EQ(Cli({"--help"}, false).status, 0);
+}
+
+}  // namespace
+}  // namespace tnx
