@@ -1,0 +1,36 @@
+#include "city/draw/city_pictures.h"
+
+#include <stdexcept>
+
+#include "city/draw/drawing_check.h"
+#include "city/draw/palette_reduction.h"
+#include "city/draw/scheme_renderer.h"
+#include "city/draw/small_pictures.h"
+
+namespace tnx::city::draw {
+
+std::vector<NamedPicture> RenderCityPictures(const CitySource& city) {
+    if (const std::string problem = FindDrawingProblem(city); !problem.empty()) {
+        throw std::runtime_error(problem);
+    }
+
+    std::vector<NamedPicture> pictures;
+    pictures.push_back({"MAP", ReduceToPalette(RenderScheme(city), SchemeColours(city))});
+    // A small picture has no more colours than pixels, so all of them stay exact.
+    for (const LineSource& line : city.lines) {
+        const QColor colour(line.colour[0], line.colour[1], line.colour[2]);
+        pictures.push_back({"L" + std::to_string(line.number),
+                            ReduceToPalette(RenderLineIcon(line.number, colour), {})});
+    }
+    const std::pair<const char*, RouteFlag> flags[] = {{"FLAG1", RouteFlag::Start},
+                                                       {"FLAG2", RouteFlag::End},
+                                                       {"FLAG1A", RouteFlag::StartAlternate},
+                                                       {"FLAG2A", RouteFlag::EndAlternate}};
+    for (const auto& [name, flag] : flags) {
+        pictures.push_back({name, ReduceToPalette(RenderRouteFlag(flag), {})});
+    }
+    pictures.push_back({"CIRCLE", ReduceToPalette(RenderRouteCircle(), {})});
+    return pictures;
+}
+
+}  // namespace tnx::city::draw

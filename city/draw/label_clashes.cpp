@@ -1,0 +1,82 @@
+#include "city/draw/label_clashes.h"
+
+#include <QLineF>
+#include <algorithm>
+#include <cmath>
+
+#include "city/draw/scheme_style.h"
+
+namespace tnx::city::draw {
+namespace {
+
+// Names need a pixel of air around their glyphs to stay legible.
+constexpr double kClearance = 1.0;
+
+double DistanceToRect(QPointF p, const QRectF& r) {
+    const double dx = std::max({r.left() - p.x(), 0.0, p.x() - r.right()});
+    const double dy = std::max({r.top() - p.y(), 0.0, p.y() - r.bottom()});
+    return std::hypot(dx, dy);
+}
+
+bool LineTouches(QPointF from, QPointF to, double halfWidth, const QRectF& r) {
+    const double length = QLineF(from, to).length();
+    const int steps = std::max(1, static_cast<int>(std::ceil(length * 2)));
+    for (int i = 0; i <= steps; ++i) {
+        const QPointF p = from + (to - from) * (static_cast<double>(i) / steps);
+        if (DistanceToRect(p, r) < halfWidth + kClearance) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string Describe(const StationLabel& label) {
+    return "station " + std::to_string(label.station) + " \"" + label.text.toStdString() + "\"";
+}
+
+std::string FindClash(const StationLabel& label, const SchemeLayout& layout) {
+    const QRectF ink = label.ink;
+    if (ink.left() < 0 || ink.top() < 0 || ink.right() > kSchemeWidth || ink.bottom() > kSchemeHeight) {
+        return "runs off the scheme";
+    }
+    for (const StationLabel& other : layout.labels) {
+        if (&other != &label && ink.adjusted(-kClearance, -kClearance, kClearance, kClearance).intersects(other.ink)) {
+            return "touches the name of " + Describe(other);
+        }
+    }
+    for (const TrackSegment& track : layout.tracks) {
+        const double halfWidth = (track.planned ? kPlannedTrackWidth : kTrackWidth) / 2;
+        for (std::size_t i = 1; i < track.points.size(); ++i) {
+            if (LineTouches(track.points[i - 1], track.points[i], halfWidth, ink)) {
+                return "touches a track";
+            }
+        }
+    }
+    for (const TransferLink& link : layout.transfers) {
+        if (LineTouches(link.from, link.to, kTransferOuterWidth / 2, ink)) {
+            return "touches a transfer";
+        }
+    }
+    for (const StationMark& mark : layout.marks) {
+        const double radius = mark.inOperation ? kMarkRadius + kMarkRingWidth / 2
+                                               : kPlannedMarkRadius + kPlannedMarkRingWidth / 2;
+        if (DistanceToRect(mark.centre, ink) < radius + kClearance) {
+            return "touches a station mark";
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<std::string> FindLabelClashes(const SchemeLayout& layout) {
+    std::vector<std::string> clashes;
+    for (const StationLabel& label : layout.labels) {
+        if (const std::string clash = FindClash(label, layout); !clash.empty()) {
+            clashes.push_back("name of " + Describe(label) + " " + clash);
+        }
+    }
+    return clashes;
+}
+
+}  // namespace tnx::city::draw

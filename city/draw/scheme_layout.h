@@ -1,0 +1,61 @@
+// Where everything of a city's scheme goes, before anything is painted.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <string_view>
+#include <vector>
+
+#include "city/source/city_source.h"
+
+namespace tnx::city::draw {
+
+// A piece of track from a station to its Next, through the bend point when
+// there is one. Points are pixel centres. A ring line needs nothing special:
+// its last station's Next closes the chain.
+struct TrackSegment {
+    QColor colour;
+    std::vector<QPointF> points;
+    bool planned = false;  // an end is not in operation
+};
+
+struct TransferLink {
+    QPointF from;
+    QPointF to;
+};
+
+struct StationMark {
+    QPointF centre;
+    QColor colour;
+    bool inOperation = false;
+};
+
+struct StationLabel {
+    int station = 0;
+    QString text;
+    QPointF baseline;  // where the text is drawn from
+    QRectF ink;        // the pixels the glyphs cover
+    bool inOperation = false;
+};
+
+struct SchemeLayout {
+    QFont font;
+    std::vector<TrackSegment> tracks;
+    std::vector<TransferLink> transfers;
+    std::vector<StationMark> marks;
+    std::vector<StationLabel> labels;
+};
+
+// The font station names are set in.
+QFont SchemeFont();
+
+// The name as shown: the stored UTF-8 name without a trailing "~" and one character.
+QString StationDisplayName(std::string_view storedName);
+
+// Links to stations that do not exist are left out; FindDrawingProblem reports them.
+SchemeLayout LayOutScheme(const CitySource& city, const QFont& font = SchemeFont());
+
+}  // namespace tnx::city::draw

@@ -1,0 +1,40 @@
+// Sizes and colours of the drawn scheme and of the small pictures.
+#pragma once
+
+#include <QColor>
+
+namespace tnx::city::draw {
+
+// The scheme is shown at 1:1, so station coordinates are pixels of it.
+constexpr int kSchemeWidth = 591;
+constexpr int kSchemeHeight = 575;
+
+constexpr int kLineIconSize = 16;
+constexpr int kFlagSize = 14;
+constexpr int kCircleSize = 10;
+
+constexpr double kTrackWidth = 5.0;
+constexpr double kPlannedTrackWidth = 3.0;
+
+// Operating mark: white inside a line-coloured ring, 9 px across in all.
+constexpr double kMarkRadius = 3.5;
+constexpr double kMarkRingWidth = 2.0;
+// Planned (not operating) mark: smaller and hollow, with a grey ring.
+constexpr double kPlannedMarkRadius = 2.5;
+constexpr double kPlannedMarkRingWidth = 1.5;
+
+constexpr double kTransferOuterWidth = 7.0;
+constexpr double kTransferInnerWidth = 3.0;
+
+// Space between the outer edge of a mark and its name.
+constexpr int kLabelGap = 2;
+constexpr int kLabelPixelSize = 10;
+
+inline const QColor kBackground{250, 249, 244};
+inline const QColor kMarkFill{255, 255, 255};
+inline const QColor kPlannedMarkRing{150, 150, 150};
+inline const QColor kTransferEdge{70, 70, 70};
+inline const QColor kTextColour{25, 25, 25};
+inline const QColor kPlannedTextColour{135, 135, 135};
+
+}  // namespace tnx::city::draw
