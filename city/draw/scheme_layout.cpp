@@ -38,7 +38,9 @@ StationLabel LayOutLabel(const StationSource& station, const QFontMetricsF& metr
 }  // namespace
 
 QFont SchemeFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    // Condensed: names are long and stations close; any sans-serif will do
+    // where this one is missing.
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kLabelPixelSize);
     return font;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <set>
 
 #include "city/draw/palette_reduction.h"
 #include "city/draw/scheme_style.h"
@@ -60,7 +61,7 @@ TEST(SchemeRenderer, RingLineIsDrawnClosed) {
 
 TEST(SchemeRenderer, OperatingAndPlannedMarksDiffer) {
     SyntheticCity open;
-    open.Line(1, kRed).Station(1, 1, 100, 100).Station(2, 1, 160, 100).Link(1, 2);
+    open.Line(1, kRed).Station(1, 1, 100, 100, LabelSide::N).Station(2, 1, 160, 100, LabelSide::N).Link(1, 2);
     SyntheticCity planned = open;
     planned.Closed(1);
 
@@ -138,11 +139,35 @@ TEST(SchemeRenderer, PlannedStationNamesAreGrey) {
     EXPECT_GT(planned, open + 50);
 }
 
+// Eleven lines of named stations: far more anti-aliasing shades than a
+// 256-colour table holds.
+SyntheticCity BusyCity() {
+    SyntheticCity city;
+    for (int line = 1; line <= 11; ++line) {
+        city.Line(line, QColor::fromHsv(line * 32, 200, 60 + line * 15));
+        for (int i = 0; i < 4; ++i) {
+            const int number = line * 10 + i;
+            city.Station(number, line, 40 + i * 130, line * 48, LabelSide::S, "Станция " + std::to_string(number));
+            if (i > 0) {
+                city.Link(number - 1, number);
+            }
+        }
+    }
+    return city;
+}
+
 TEST(SchemeRenderer, EightBitFormKeepsEveryDrawnColourExact) {
-    const SyntheticCity small = SmallCity();
-    const CitySource& city = small.city();
-    const QImage scheme = RenderScheme(city);
-    const std::vector<QRgb> exact = SchemeColours(city);
+    const SyntheticCity busy = BusyCity();
+    const QImage scheme = RenderScheme(busy.city());
+    const std::vector<QRgb> exact = SchemeColours(busy.city());
+    std::set<QRgb> distinct;
+    for (int y = 0; y < kSchemeHeight; ++y) {
+        for (int x = 0; x < kSchemeWidth; ++x) {
+            distinct.insert(scheme.pixel(x, y));
+        }
+    }
+    ASSERT_GT(distinct.size(), 256u);
+
     const IndexedImage reduced = ReduceToPalette(scheme, exact);
     ASSERT_EQ(reduced.palette.size(), 256u);
     int exactPixels = 0;
