@@ -24,6 +24,10 @@ void CheckLineNumbering(const CitySource& source, PackErrors& errors) {
         errors.Add("lines.txt", {}, "Line", "the city has no line");
         return;
     }
+    if (source.lines.size() > static_cast<std::size_t>(kMaxLines)) {
+        errors.Add("lines.txt", {}, "Line", "a city has at most " + std::to_string(kMaxLines) + " lines");
+        return;
+    }
     for (std::size_t i = 0; i < source.lines.size(); ++i) {
         const LineSource& line = source.lines[i];
         const int expected = static_cast<int>(i) + 1;

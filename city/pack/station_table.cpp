@@ -180,6 +180,11 @@ void CheckStationNumbering(const CitySource& source, PackErrors& errors) {
         errors.Add("stations.txt", {}, "No", "the city has no station");
         return;
     }
+    if (source.stations.size() > static_cast<std::size_t>(kMaxStations)) {
+        errors.Add("stations.txt", {}, "No",
+                   "a city has at most " + std::to_string(kMaxStations) + " stations");
+        return;
+    }
     int expected = 1;
     for (std::size_t i = 0; i < source.stations.size(); ++i) {
         const StationSource& s = source.stations[i];
@@ -202,7 +207,7 @@ void CheckStations(const CitySource& source, int lineCount, PackErrors& errors) 
     const std::size_t before = errors.Count();
     for (const StationSource& s : source.stations) {
         CheckName(s, errors);
-        if (s.line > lineCount)
+        if (s.line < 1 || s.line > lineCount)
             errors.Add(StationSubject(s), s.where, "Line",
                        "line " + std::to_string(s.line) + " is not in lines.txt");
         CheckPosition(s, errors);

@@ -43,6 +43,7 @@ TTransferTable BuildTransferTable(const CitySource& source, PackErrors& errors) 
         if (!endsValid) continue;
         const int a = source.stations[static_cast<std::size_t>(t.from - 1)].line;
         const int b = source.stations[static_cast<std::size_t>(t.to - 1)].line;
+        if (a < 1 || a > kMaxLines || b < 1 || b > kMaxLines) continue;  // CheckStations has said why
         const std::string subject = CellSubject(a, b);
         if (a == b) {
             errors.Add(subject, t.where, "To",

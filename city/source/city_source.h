@@ -9,8 +9,9 @@
 //   info.txt       one acknowledgement per line
 //
 // Columns are separated by '|', blanks around fields are ignored, '#' starts a
-// comment line. A bend is "x,y" or "-". Label is a compass point (N, NE, E, SE,
-// S, SW, W, NW) optionally followed by ",dx,dy" pixels of extra offset.
+// comment line. A colour is "#RRGGBB" or "R,G,B"; Open is 1 or 0. A bend is
+// "x,y" or "-". Label is a compass point (N, NE, E, SE, S, SW, W, NW)
+// optionally followed by ",dx,dy" pixels of extra offset.
 #pragma once
 
 #include <array>

@@ -257,6 +257,23 @@ TEST(PackCity, RefusesBadConstants) {
     ExpectRefused(thanks, {"info.txt", "at least one"});
 }
 
+// Sources built in code skip the parser's ranges; the packer still never
+// writes past its tables.
+TEST(PackCity, RefusesWhatTheTablesCannotHold) {
+    CitySource noLine = SmallCity();
+    StationOf(noLine, 2).line = 0;
+    ExpectRefused(noLine, {"station 2", "Line", "line 0"});
+
+    CitySource manyStations = SmallCity();
+    while (manyStations.stations.size() <= static_cast<std::size_t>(kMaxStations))
+        manyStations.stations.push_back(manyStations.stations.back());
+    ExpectRefused(manyStations, {"at most 180 stations"});
+
+    CitySource manyLines = SmallCity();
+    for (int n = 3; n <= kMaxLines + 1; ++n) manyLines.lines.push_back({n, {}, 1, 1, "Линия", {}});
+    ExpectRefused(manyLines, {"at most 11 lines"});
+}
+
 TEST(PackCity, ReportsEveryProblemAtOnce) {
     CitySource city = SmallCity();
     StationOf(city, 1).x = 5;
