@@ -18,6 +18,13 @@ std::uint16_t Word(const std::vector<std::uint8_t>& b, std::size_t at) {
     return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
 }
 
+// Built piece by piece: g++ 12 at -O3 warns falsely about "literal" + string.
+std::string LineIconName(int line) {
+    std::string name(1, 'L');
+    name += std::to_string(line);
+    return name;
+}
+
 std::string SizeText(long long width, long long height) {
     return std::to_string(width) + " x " + std::to_string(height);
 }
@@ -29,13 +36,13 @@ BitmapSize ExpectedBitmapSize(const std::string& name) {
     if (name == "FLAG1" || name == "FLAG2" || name == "FLAG1A" || name == "FLAG2A") return {14, 14};
     if (name == "CIRCLE") return {10, 10};
     for (int line = 1; line <= 11; ++line)
-        if (name == "L" + std::to_string(line)) return {16, 16};
+        if (name == LineIconName(line)) return {16, 16};
     return {};
 }
 
 std::vector<std::string> RequiredBitmapNames(int lineCount) {
     std::vector<std::string> names = {"MAP", "FLAG1", "FLAG2", "FLAG1A", "FLAG2A", "CIRCLE"};
-    for (int line = 1; line <= lineCount; ++line) names.push_back("L" + std::to_string(line));
+    for (int line = 1; line <= lineCount; ++line) names.push_back(LineIconName(line));
     return names;
 }
 

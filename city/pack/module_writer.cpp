@@ -23,7 +23,9 @@ void WriteArray(std::string& out, const std::string& symbol, std::span<const std
     out += "const unsigned char " + symbol + "[" + std::to_string(bytes.size()) + "] = {";
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         out += i % 24 == 0 ? "\n   " : "";
-        out += " " + std::to_string(bytes[i]) + ",";
+        out += ' ';
+        out += std::to_string(bytes[i]);
+        out += ',';
     }
     out += "\n};\n\n";
 }

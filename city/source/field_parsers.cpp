@@ -8,7 +8,13 @@
 namespace tnx::city {
 namespace {
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// Appended piece by piece: g++ 12 at -O3 warns falsely about "literal" + string.
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
 
 std::vector<std::string_view> SplitCommas(std::string_view text) {
     std::vector<std::string_view> parts;
