@@ -45,7 +45,7 @@ QImage RenderLineIcon(int lineNumber, const QColor& colour) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
-    font.setPixelSize(number.size() > 1 ? 8 : 10);
+    font.setPixelSize(number.size() > 1 ? 9 : 10);
     if (number.size() > 1) {
         font.setStretch(QFont::Condensed);
     }

@@ -13,6 +13,14 @@
 
 namespace {
 
+// Qt's own warnings (a missing runtime folder and the like on build machines)
+// say nothing about the city; only its errors are worth a line.
+void ReportQtErrors(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "tnx-draw: %s\n", message.toLocal8Bit().constData());
+    }
+}
+
 int Fail(const std::string& message) {
     std::fprintf(stderr, "tnx-draw: %s\n", message.c_str());
     return 1;
@@ -27,6 +35,7 @@ int main(int argc, char** argv) {
     }
     // Drawing needs fonts but no screen; this runs in headless builds.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(ReportQtErrors);
     QGuiApplication app(argc, argv);
 
     const tnx::city::ParseResult parsed = tnx::city::ParseCityFolder(argv[1]);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "synthetic_city.h"
 
 namespace tnx::city::draw {
@@ -17,61 +19,32 @@ SyntheticCity Valid() {
     return city;
 }
 
-void ExpectProblem(const SyntheticCity& city, const std::string& part) {
-    const std::string problem = FindDrawingProblem(city.city());
-    EXPECT_NE(problem.find(part), std::string::npos) << "got: " << problem;
+TEST(DrawingCheck, AcceptsAConsistentCityAndABendWithXZero) {
+    SyntheticCity city = Valid();
+    EXPECT_EQ(FindDrawingProblem(city.city()), "");
+    city.Get(1).bendToNext = Point{0, 900};  // no bend, whatever its Y
+    EXPECT_EQ(FindDrawingProblem(city.city()), "");
 }
 
-TEST(DrawingCheck, AcceptsAConsistentCity) { EXPECT_EQ(FindDrawingProblem(Valid().city()), ""); }
-
-TEST(DrawingCheck, NamesFileLineAndFieldOfBrokenLinks) {
-    SyntheticCity next = Valid();
-    next.Get(2).next = 9;
-    ExpectProblem(next, "stations.txt:3: station 2: Next 9 is not a station");
-
-    SyntheticCity prev = Valid();
-    prev.Get(1).prev = 7;
-    ExpectProblem(prev, "Prev 7 is not a station");
-
-    SyntheticCity transfer = Valid();
-    transfer.Transfer(3, 40);
-    ExpectProblem(transfer, "transfers.txt:2: To 40 is not a station");
-
-    SyntheticCity line = Valid();
-    line.Get(3).line = 4;
-    ExpectProblem(line, "Line 4 is not in lines.txt");
-}
-
-TEST(DrawingCheck, RejectsPointsOutsideTheScheme) {
-    SyntheticCity station = Valid();
-    station.Get(1).x = 591;
-    ExpectProblem(station, "X, Y (591, 20) lies outside");
-
-    SyntheticCity bend = Valid();
-    bend.Get(1).bendToNext = Point{50, 600};
-    ExpectProblem(bend, "BendNext (50, 600) lies outside");
-
-    // A bend with X 0 is no bend, whatever its Y.
-    SyntheticCity noBend = Valid();
-    noBend.Get(1).bendToNext = Point{0, 900};
-    EXPECT_EQ(FindDrawingProblem(noBend.city()), "");
-}
-
-TEST(DrawingCheck, RejectsDuplicatesAndMissingLines) {
-    SyntheticCity twice = Valid();
-    twice.Station(2, 1, 30, 30);
-    ExpectProblem(twice, "No 2 is listed twice");
-
-    SyntheticCity twoLines = Valid();
-    twoLines.Line(2, Qt::green);
-    ExpectProblem(twoLines, "Line 2 is listed twice");
-
-    SyntheticCity noLines;
-    ExpectProblem(noLines, "no lines");
-
-    SyntheticCity twelve = Valid();
-    twelve.Line(12, Qt::green);
-    ExpectProblem(twelve, "Line 12 is outside 1..11");
+TEST(DrawingCheck, NamesFileLineAndFieldOfEachProblem) {
+    const std::pair<std::function<void(SyntheticCity&)>, std::string> cases[] = {
+        {[](auto& c) { c.Get(2).next = 9; }, "stations.txt:3: station 2: Next 9 is not a station"},
+        {[](auto& c) { c.Get(1).prev = 7; }, "station 1: Prev 7 is not a station"},
+        {[](auto& c) { c.Transfer(3, 40); }, "transfers.txt:2: To 40 is not a station"},
+        {[](auto& c) { c.Get(3).line = 4; }, "station 3: Line 4 is not in lines.txt"},
+        {[](auto& c) { c.Get(1).x = 591; }, "X, Y (591, 20) lies outside"},
+        {[](auto& c) { c.Get(1).bendToNext = Point{50, 600}; }, "BendNext (50, 600) lies outside"},
+        {[](auto& c) { c.Station(2, 1, 30, 30); }, "No 2 is listed twice"},
+        {[](auto& c) { c.Line(2, Qt::green); }, "lines.txt:2: Line 2 is listed twice"},
+        {[](auto& c) { c.Line(12, Qt::green); }, "Line 12 is outside 1..11"},
+    };
+    for (const auto& [breakIt, expected] : cases) {
+        SyntheticCity city = Valid();
+        breakIt(city);
+        const std::string problem = FindDrawingProblem(city.city());
+        EXPECT_NE(problem.find(expected), std::string::npos) << "expected: " << expected << "\ngot: " << problem;
+    }
+    EXPECT_NE(FindDrawingProblem(SyntheticCity().city()).find("no lines"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,93 @@
+// The shipped city folders and the tnx-draw tool as the build runs it.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "city/draw/city_pictures.h"
+#include "city/draw/label_clashes.h"
+#include "city/draw/scheme_layout.h"
+#include "city/source/city_source.h"
+
+namespace tnx::city::draw {
+namespace {
+
+std::vector<std::filesystem::path> CityFolders() {
+    std::vector<std::filesystem::path> folders;
+    for (const auto& entry : std::filesystem::directory_iterator(TUNNEX_CITIES_DIR)) {
+        if (entry.is_directory()) {
+            folders.push_back(entry.path());
+        }
+    }
+    std::sort(folders.begin(), folders.end());
+    return folders;
+}
+
+TEST(CityFolders, EveryCityDrawsWithoutNameClashes) {
+    const auto folders = CityFolders();
+    ASSERT_FALSE(folders.empty());
+    for (const auto& folder : folders) {
+        SCOPED_TRACE(folder.string());
+        const ParseResult parsed = ParseCityFolder(folder.string());
+        ASSERT_TRUE(parsed.city) << parsed.error;
+        const std::vector<NamedPicture> pictures = RenderCityPictures(*parsed.city);
+        EXPECT_EQ(pictures.size(), parsed.city->lines.size() + 6);
+        for (const std::string& clash : FindLabelClashes(LayOutScheme(*parsed.city))) {
+            ADD_FAILURE() << clash;
+        }
+    }
+}
+
+std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+int RunDraw(const QStringList& arguments, QString* errors = nullptr) {
+    QProcess process;
+    process.start(QStringLiteral(TNX_DRAW_PATH), arguments);
+    if (!process.waitForFinished(60000)) {
+        return -1;
+    }
+    if (errors != nullptr) {
+        *errors = QString::fromUtf8(process.readAllStandardError());
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+TEST(DrawTool, WritesEveryPictureOfACity) {
+    QTemporaryDir out;
+    const std::filesystem::path folder = CityFolders().front();
+    ASSERT_EQ(RunDraw({QString::fromStdString(folder.string()), out.path() + "/pictures"}), 0);
+
+    const ParseResult parsed = ParseCityFolder(folder.string());
+    ASSERT_TRUE(parsed.city);
+    std::vector<std::pair<std::string, int>> expected = {{"MAP", 591},   {"FLAG1", 14},  {"FLAG2", 14},
+                                                         {"FLAG1A", 14}, {"FLAG2A", 14}, {"CIRCLE", 10}};
+    for (const LineSource& line : parsed.city->lines) {
+        expected.emplace_back("L" + std::to_string(line.number), 16);
+    }
+    for (const auto& [name, width] : expected) {
+        const auto bytes = ReadAll(out.path().toStdString() + "/pictures/" + name + ".dib");
+        ASSERT_GE(bytes.size(), 40u) << name;
+        EXPECT_EQ(bytes[4] | bytes[5] << 8, width) << name;
+        EXPECT_EQ(bytes[14], 8) << name << " bits per pixel";
+    }
+}
+
+TEST(DrawTool, RejectsBadInputWithAMessageAndWritesNothing) {
+    QTemporaryDir work;
+    const QString out = work.path() + "/pictures";
+    QString errors;
+    EXPECT_EQ(RunDraw({work.path() + "/no-such-city", out}, &errors), 1);
+    EXPECT_TRUE(errors.contains("no-such-city")) << errors.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(out.toStdString()));
+
+    EXPECT_EQ(RunDraw({work.path()}), 2);
+}
+
+}  // namespace
+}  // namespace tnx::city::draw
