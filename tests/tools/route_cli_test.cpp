@@ -12,18 +12,18 @@ namespace {
 
 const std::string kCity = std::string(TUNNEX_PROGRAM_DIR) + "/kharkiv.tnd";
 
-struct Run {
+struct CliRun {
     int status = -1;
     std::string out, err;
 };
 
-Run Cli(std::vector<std::string> args, bool withCity = true) {
+CliRun Cli(std::vector<std::string> args, bool withCity = true) {
     if (withCity) args.insert(args.begin(), {"--city", kCity});
     args.insert(args.begin(), "tunnex-route");
     std::vector<const char*> argv;
     for (const auto& a : args) argv.push_back(a.c_str());
     std::ostringstream out, err;
-    Run r;
+    CliRun r;
     r.status = RunRouteCli(static_cast<int>(argv.size()), argv.data(), out, err);
     r.out = out.str();
     r.err = err.str();
@@ -42,7 +42,7 @@ TEST(RouteCli, ReproducesTheReferenceRoutes) {
 
 TEST(RouteCli, AcceptsNamesAndReportsUnknownOnes) {
     EXPECT_EQ(Cli({"Холодная гора", "Героев труда"}).out, "28 минут, 1 пересадка\n");
-    const Run unknown = Cli({"Проспект", "9"});
+    const CliRun unknown = Cli({"Проспект", "9"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.err.find("Проспект победы"), std::string::npos);  // candidates listed
     EXPECT_NE(unknown.err.find("Проспект Гагарина"), std::string::npos);
@@ -51,7 +51,7 @@ TEST(RouteCli, AcceptsNamesAndReportsUnknownOnes) {
 }
 
 TEST(RouteCli, JsonRouteHasSortedSets) {
-    const Run r = Cli({"--json", "12", "29"});
+    const CliRun r = Cli({"--json", "12", "29"});
     EXPECT_EQ(r.out,
               "{\"time\": 28, \"changes\": 1, \"stations\": [12, 13, 14, 15, 29, 30, 31, 32, 33, 34, 35, "
               "36], \"change_stations\": [15, 36], \"lines\": [1, 2], \"text\": \"28 минут, 1 "
@@ -59,12 +59,12 @@ TEST(RouteCli, JsonRouteHasSortedSets) {
 }
 
 TEST(RouteCli, SameStationNoRouteAndBadModule) {
-    const Run same = Cli({"8", "8"});
+    const CliRun same = Cli({"8", "8"});
     EXPECT_EQ(same.status, 0);
     EXPECT_NE(same.out.find("действующих : 26\n"), std::string::npos);
     EXPECT_NE(same.out.find("Версия      : 1.2\n"), std::string::npos);
 
-    const Run none = Cli({"--changes", "0", "12", "29"});
+    const CliRun none = Cli({"--changes", "0", "12", "29"});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "");
     EXPECT_NE(none.err.find("Маршрут не найден."), std::string::npos);
@@ -73,12 +73,12 @@ TEST(RouteCli, SameStationNoRouteAndBadModule) {
 }
 
 TEST(RouteCli, ListsAndDumps) {
-    const Run stations = Cli({"--stations"});
+    const CliRun stations = Cli({"--stations"});
     EXPECT_EQ(std::count(stations.out.begin(), stations.out.end(), '\n'), 38);
     EXPECT_NE(stations.out.find("12\tХолодная гора\t1\topen\n"), std::string::npos);
     EXPECT_NE(stations.out.find("1\tПроспект победы\t3\tclosed\n"), std::string::npos);
 
-    const Run dump = Cli({"--dump"});
+    const CliRun dump = Cli({"--dump"});
     EXPECT_NE(dump.out.find("\"NumOfStations\": 38"), std::string::npos);
     EXPECT_NE(dump.out.find("{\"from_line\": 1, \"to_line\": 2, \"option\": 1, \"FromStation\": 15, "
                             "\"ToStation\": 36, \"Minutes\": 1}"),
