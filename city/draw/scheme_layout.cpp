@@ -38,9 +38,9 @@ StationLabel LayOutLabel(const StationSource& station, const QFontMetricsF& metr
 }  // namespace
 
 QFont SchemeFont() {
-    // Condensed: names are long and stations close; any sans-serif will do
-    // where this one is missing.
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    // The core DejaVu face is on every build machine, so a city draws the same
+    // everywhere; any sans-serif stands in where it is missing.
+    QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kLabelPixelSize);
     return font;

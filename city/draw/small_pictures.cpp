@@ -46,9 +46,6 @@ QImage RenderLineIcon(int lineNumber, const QColor& colour) {
     font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
     font.setPixelSize(number.size() > 1 ? 9 : 10);
-    if (number.size() > 1) {
-        font.setStretch(QFont::Condensed);
-    }
     painter.setFont(font);
     painter.setPen(kWhite);
     painter.drawText(QRectF(0, 0, kLineIconSize, kLineIconSize), Qt::AlignCenter, number);
