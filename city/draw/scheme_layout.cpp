@@ -1,7 +1,6 @@
 #include "city/draw/scheme_layout.h"
 
 #include <QFontMetricsF>
-#include <cmath>
 #include <map>
 
 #include "city/draw/label_placement.h"
@@ -20,6 +19,21 @@ QColor LineColour(const CitySource& city, int lineNumber) {
         }
     }
     return Qt::black;
+}
+
+// The track between a station and its Next. Every link is drawn on its own,
+// so a line shaped otherwise (a ring on an ellipse) changes only this.
+TrackSegment LinkSegment(const StationSource& from, const StationSource& to, const QColor& colour) {
+    TrackSegment segment;
+    segment.colour = colour;
+    segment.planned = !from.inOperation || !to.inOperation;
+    segment.points.push_back(PixelCentre(from.x, from.y));
+    // A bend X of 0 means a straight segment, whatever the bend Y.
+    if (from.bendToNext && from.bendToNext->x != 0) {
+        segment.points.push_back(PixelCentre(from.bendToNext->x, from.bendToNext->y));
+    }
+    segment.points.push_back(PixelCentre(to.x, to.y));
+    return segment;
 }
 
 StationLabel LayOutLabel(const StationSource& station, const QFontMetricsF& metrics) {
@@ -77,16 +91,7 @@ SchemeLayout LayOutScheme(const CitySource& city, const QFont& font) {
         if (next == nullptr) {
             continue;
         }
-        TrackSegment segment;
-        segment.colour = LineColour(city, station.line);
-        segment.planned = !station.inOperation || !next->inOperation;
-        segment.points.push_back(PixelCentre(station.x, station.y));
-        // A bend X of 0 means a straight segment, whatever the bend Y.
-        if (station.bendToNext && station.bendToNext->x != 0) {
-            segment.points.push_back(PixelCentre(station.bendToNext->x, station.bendToNext->y));
-        }
-        segment.points.push_back(PixelCentre(next->x, next->y));
-        layout.tracks.push_back(std::move(segment));
+        layout.tracks.push_back(LinkSegment(station, *next, LineColour(city, station.line)));
     }
 
     for (const TransferSource& transfer : city.transfers) {
