@@ -27,11 +27,20 @@ std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder) 
         entry.FileName = path.filename().string();
         entry.CityCode = *code;
         entry.CityName = CityName(*code);
-        if (const auto v = module->ByteExport("FileVersion")) entry.VersionText = std::to_string(*v);
-        if (const auto v = module->ByteExport("CityVersion")) entry.VersionText += "." + std::to_string(*v);
+        entry.VersionText = VersionText(module->ByteExport("FileVersion"), module->ByteExport("CityVersion"));
         catalog.push_back(std::move(entry));
     }
     return catalog;
+}
+
+std::string VersionText(std::optional<std::uint8_t> fileVersion, std::optional<std::uint8_t> cityVersion) {
+    std::string text;
+    if (fileVersion) text = std::to_string(*fileVersion);
+    if (cityVersion) {
+        text += '.';
+        text += std::to_string(*cityVersion);
+    }
+    return text;
 }
 
 std::string DefaultCityFile(const std::vector<TCatalogEntry>& catalog) {

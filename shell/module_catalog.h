@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct TCatalogEntry {
 // code 1..14; other files are left out so that the entries always describe a
 // loadable module.
 std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder);
+
+// FileVersion "." CityVersion; a missing export leaves its part out (".6").
+std::string VersionText(std::optional<std::uint8_t> fileVersion, std::optional<std::uint8_t> cityVersion);
 
 // The module to open when nothing is stored: the only one, else the first whose
 // city is "Москва", else the first. Empty when the catalog is empty.

@@ -19,7 +19,7 @@ std::vector<NamedPicture> RenderCityPictures(const CitySource& city) {
     // A small picture has no more colours than pixels, so all of them stay exact.
     for (const LineSource& line : city.lines) {
         const QColor colour(line.colour[0], line.colour[1], line.colour[2]);
-        pictures.push_back({"L" + std::to_string(line.number),
+        pictures.push_back({std::string("L").append(std::to_string(line.number)),
                             ReduceToPalette(RenderLineIcon(line.number, colour), {})});
     }
     const std::pair<const char*, RouteFlag> flags[] = {{"FLAG1", RouteFlag::Start},

@@ -13,7 +13,14 @@ std::string Where(const CitySource& city, const SourceLocation& where) {
 
 bool InsideScheme(int x, int y) { return x >= 0 && x < kSchemeWidth && y >= 0 && y < kSchemeHeight; }
 
-std::string PointText(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
+std::string PointText(int x, int y) {
+    std::string text(1, '(');
+    text += std::to_string(x);
+    text += ", ";
+    text += std::to_string(y);
+    text += ')';
+    return text;
+}
 
 }  // namespace
 

@@ -48,6 +48,13 @@ TEST_F(CatalogTest, DefaultIsTheOnlyModuleElseMoscowElseTheFirst) {
     EXPECT_EQ(DefaultCityFile(ScanCityModules(dir)), "z.tnd");
 }
 
+TEST(VersionText, JoinsWhatTheModuleExports) {
+    EXPECT_EQ(VersionText(1, 6), "1.6");
+    EXPECT_EQ(VersionText(std::nullopt, 6), ".6");
+    EXPECT_EQ(VersionText(1, std::nullopt), "1");
+    EXPECT_EQ(VersionText(std::nullopt, std::nullopt), "");
+}
+
 TEST(CityInfoText, LinesUpTheValues) {
     const std::string text = CityInfoText({"Ха\x70ьков", 3, 38, 26, "kharkiv.tnd", "1.2"});
     EXPECT_EQ(text,

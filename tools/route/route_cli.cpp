@@ -278,10 +278,13 @@ int RunRouteCli(int argc, const char* const* argv, std::ostream& out, std::ostre
     request.EveningChecked = o.Wait == "evening";
 
     if (request.StartStation == request.EndStation) {
-        TCityInfo info{CityName(city.CityCode), city.NumOfLines, city.NumOfStations,
-                       loaded->OperatingStations, cityPath.filename().string(), ""};
-        if (loaded->HasFileVersion) info.VersionText = std::to_string(loaded->FileVersion);
-        if (loaded->HasCityVersion) info.VersionText += "." + std::to_string(loaded->CityVersion);
+        const auto optional = [](bool present, std::uint8_t v) {
+            return present ? std::optional<std::uint8_t>(v) : std::nullopt;
+        };
+        const TCityInfo info{CityName(city.CityCode), city.NumOfLines, city.NumOfStations,
+                             loaded->OperatingStations, cityPath.filename().string(),
+                             VersionText(optional(loaded->HasFileVersion, loaded->FileVersion),
+                                         optional(loaded->HasCityVersion, loaded->CityVersion))};
         out << Unix(CityInfoText(info));
         return kExitRoutes;
     }

@@ -68,7 +68,7 @@ TEST(DrawTool, WritesEveryPictureOfACity) {
     std::vector<std::pair<std::string, int>> expected = {{"MAP", 591},   {"FLAG1", 14},  {"FLAG2", 14},
                                                          {"FLAG1A", 14}, {"FLAG2A", 14}, {"CIRCLE", 10}};
     for (const LineSource& line : parsed.city->lines) {
-        expected.emplace_back("L" + std::to_string(line.number), 16);
+        expected.emplace_back(std::string("L").append(std::to_string(line.number)), 16);
     }
     for (const auto& [name, width] : expected) {
         const auto bytes = ReadAll(out.path().toStdString() + "/pictures/" + name + ".dib");
