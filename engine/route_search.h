@@ -3,51 +3,48 @@
 
 #include <cstdint>
 
+#include "engine/line_ride.h"
 #include "engine/route.h"
 #include "model/city_tables.h"
 
 namespace tnx {
 
-enum class TDirection : std::uint8_t { Forward, Backward };
+struct TRankSettings;
 
 class TRouteSearch {
 public:
-    TRouteSearch(const TCity& city, TRouteList& list, std::uint8_t changesDiff,
-                 std::uint8_t timeDiff)
-        : city_(city), list_(list), changesDiff_(changesDiff), timeDiff_(timeDiff) {}
+    // list holds the result and the search's cached index of the city.
+    // capacity lowers the list's limit of kRouteCapacity records (never raises it).
+    TRouteSearch(const TCity& city, TRouteList& list, std::uint8_t changesDiff, std::uint8_t timeDiff,
+                 int capacity = kRouteCapacity);
 
-    // Start and Finish must be stations 1..NumOfStations. Stores the found routes
-    // in storing order; ranking is the caller's (see RankRoutes).
+    // Start and Finish must be stations 1..NumOfStations (others find nothing). Stores
+    // the found routes in storing order; ranking is the caller's (see RankRoutes).
     void FindRoutes(std::uint8_t start, std::uint8_t finish);
 
-    void SearchFrom(std::uint8_t station, std::uint8_t finish, const TRoute& route);
-
-    // One ride on From's line. False when the ride is impossible: its walk runs
-    // past a line end or round a ring without meeting To.
-    bool RideLine(std::uint8_t from, std::uint8_t to, TDirection direction, TRoute& ride,
-                  int& minutes) const;
-
-    // Stations passed and minutes ridden from station to target, walking in direction.
-    bool WalkLine(std::uint8_t station, std::uint8_t target, TDirection direction,
-                  TStationSet& stations, int& minutes) const;
-
-    // Partial routes visited (calls of SearchFrom), for benchmarks.
+    // Partial routes visited (levels of the search entered), for benchmarks.
     std::uint64_t Visited() const { return visited_; }
 
 private:
-    bool OnRing(std::uint8_t station) const;
-    bool Valid(std::uint8_t station) const { return station >= 1 && station <= city_.NumOfStations; }
+    void SearchFrom(std::uint8_t station, const TRoute& route);
     void Store(const TRoute& route);
+    bool Valid(std::uint8_t station) const { return station >= 1 && station <= city_.NumOfStations; }
 
     const TCity& city_;
     TRouteList& list_;
+    const TSearchIndex& index_;
     std::uint8_t changesDiff_;
     std::uint8_t timeDiff_;
+    int capacity_;
+    std::uint8_t finish_ = 0;
+    std::uint8_t finishLine_ = 0;
     std::uint64_t visited_ = 0;
 };
 
+// Makes sure list's cached index describes city; rebuilds it after a city change.
+const TSearchIndex& SearchIndexFor(const TCity& city, TRouteList& list);
+
 // The whole search: reset the list, search, and rank when more than one route was stored.
-struct TRankSettings;
 void FindRoutes(const TCity& city, TRouteList& list, std::uint8_t start, std::uint8_t finish,
                 std::uint8_t changesDiff, const TRankSettings& ranking);
 

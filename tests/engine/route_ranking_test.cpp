@@ -107,7 +107,7 @@ void ExchangeSort(std::vector<TRoute>& v, bool (*before)(const TRoute&, const TR
 TEST_F(RankingTest, StableSortsMatchTheExchangeSort) {
     std::mt19937 random(7);
     for (int round = 0; round < 200; ++round) {
-        std::vector<TRoute> routes(1 + random() % 40);
+        std::vector<TRoute> routes(1 + random() % 100);
         for (std::size_t i = 0; i < routes.size(); ++i) {
             routes[i] = TRoute{};
             routes[i].Time = static_cast<std::uint8_t>(10 + random() % 6);

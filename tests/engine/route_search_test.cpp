@@ -190,14 +190,14 @@ TEST_F(SearchTest, WalkPastALineEndMakesTheRideImpossible) {
 
 TEST_F(SearchTest, RingWalkThatNeverMeetsItsTargetStops) {
     const TCity city = RingCity(8);
-    TRouteList& l = *list;
-    TRouteSearch search(city, l, 3, 10);
     TStationSet passed{};
     int minutes = 0;
     // Station 10 lies on line 1, never on the ring.
-    EXPECT_FALSE(search.WalkLine(1, 10, TDirection::Forward, passed, minutes));
-    EXPECT_TRUE(search.WalkLine(1, 4, TDirection::Backward, passed = TStationSet{}, minutes));
+    EXPECT_FALSE(WalkLine(city, 1, 10, TDirection::Forward, passed, minutes));
+    passed.Clear();
+    EXPECT_TRUE(WalkLine(city, 1, 4, TDirection::Backward, passed, minutes));
     EXPECT_EQ(minutes, 10);
+    EXPECT_EQ(passed, SetOf({1, 8, 7, 6, 5}));
 }
 
 TEST_F(SearchTest, TotalsAbove255AreNeitherStoredNorWrapped) {
@@ -215,12 +215,16 @@ TEST_F(SearchTest, TotalsAbove255AreNeitherStoredNorWrapped) {
 
 TEST_F(SearchTest, FullListStoresNothingMore) {
     const TCity city = RingCity(8);
-    TRouteSearch search(city, *list, 3, 10);
-    list->RouteCount = kRouteCapacity - 1;
-    list->BestTime = 255;
-    TRoute empty{};
-    search.SearchFrom(1, 2, empty);  // would store the one-hop route twice
-    EXPECT_EQ(list->RouteCount, kRouteCapacity);
+    for (int i = 1; i <= 3; ++i) list->Route(i).Time = 99;  // sentinels past the limit
+    TRouteSearch search(city, *list, 3, 10, 1);
+    search.FindRoutes(1, 2);  // would store the one-hop route twice
+    EXPECT_EQ(list->RouteCount, 1);
+    EXPECT_EQ(list->Route(1).Time, 3);
+    EXPECT_EQ(list->Route(2).Time, 99);
+
+    TRouteSearch unlimited(city, *list, 3, 10, kRouteCapacity + 5);  // never above the list's size
+    unlimited.FindRoutes(1, 2);
+    EXPECT_EQ(list->RouteCount, 2);
 }
 
 TEST_F(SearchTest, StartOrEndOutsideTheCityFindsNothing) {
