@@ -1,10 +1,12 @@
-// Route search over every ordered pair of stations of each shipped city.
+// Route search over every ordered pair of stations of the shipped cities.
 //
-//   tunnex_bench [--benchmark_filter=...]
+//   tunnex_bench [--benchmark_filter=REGEX]
 //
-// Each benchmark runs the search command for all ordered pairs; the counters give
-// per-query median, 99th percentile and maximum in microseconds, the partial
-// routes visited and the routes stored per query.
+// AllPairs/<city>/changes:N: the production search and ranking, every city, at 3 and
+// 5 transfers (time window 10). Versus/<largest city>/changes:N/timediff:T: the literal
+// search and the production search over the same pairs in one run, with the ratio of
+// their total times. Counters are per query: median, 99th percentile and maximum in
+// microseconds, partial routes visited and routes stored.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -18,6 +20,7 @@
 #include "engine/route_search.h"
 #include "shell/city_loader.h"
 #include "shell/module_catalog.h"
+#include "tests/reference/literal_search.h"
 
 namespace {
 
@@ -43,53 +46,110 @@ std::vector<LoadedCity>& Cities() {
     return cities;
 }
 
-double Percentile(std::vector<double> v, double p) {
-    std::sort(v.begin(), v.end());
-    const auto index = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-    return v[std::min(index, v.size() - 1)];
+struct Sweep {
+    std::vector<double> micros;
+    std::uint64_t visited = 0;
+    std::uint64_t stored = 0;
+    double totalSeconds = 0;
+
+    double Percentile(double p) const {
+        std::vector<double> v = micros;
+        std::sort(v.begin(), v.end());
+        const auto index = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
+        return v[std::min(index, v.size() - 1)];
+    }
+};
+
+template <typename Search>
+Sweep RunSweep(const tnx::TCity& city, tnx::TRouteList& list, const tnx::TRankSettings& ranking, Search search) {
+    Sweep s;
+    for (int a = 1; a <= city.NumOfStations; ++a) {
+        for (int b = 1; b <= city.NumOfStations; ++b) {
+            if (a == b) continue;
+            const auto t0 = std::chrono::steady_clock::now();
+            s.visited += search(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b));
+            s.stored += list.RouteCount;
+            if (list.RouteCount > 1) tnx::RankRoutes(list, ranking);
+            benchmark::DoNotOptimize(list.RouteCount);
+            const auto t1 = std::chrono::steady_clock::now();
+            s.micros.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
+            s.totalSeconds += std::chrono::duration<double>(t1 - t0).count();
+        }
+    }
+    return s;
+}
+
+void Report(benchmark::State& state, const Sweep& s, const std::string& prefix) {
+    const double q = static_cast<double>(s.micros.size());
+    state.counters[prefix + "median_us"] = s.Percentile(0.5);
+    state.counters[prefix + "p99_us"] = s.Percentile(0.99);
+    state.counters[prefix + "max_us"] = s.Percentile(1.0);
+    state.counters[prefix + "visited"] = static_cast<double>(s.visited) / q;
+    state.counters[prefix + "stored"] = static_cast<double>(s.stored) / q;
+}
+
+tnx::TCity DayCity(const LoadedCity& loaded) {
+    tnx::TCity city = loaded.city->City;
+    city.EffectiveWait = city.DayWait;
+    return city;
 }
 
 void AllPairs(benchmark::State& state, std::size_t cityIndex, std::uint8_t changes) {
-    auto& loaded = Cities()[cityIndex];
-    tnx::TCity city = loaded.city->City;
-    city.EffectiveWait = city.DayWait;
+    const tnx::TCity city = DayCity(Cities()[cityIndex]);
     auto list = std::make_unique<tnx::TRouteList>();
     const tnx::TRankSettings ranking{10, true, false};
-    std::vector<double> micros;
-    std::uint64_t visited = 0, stored = 0, queries = 0;
+    Sweep s;
     for (auto _ : state) {
-        micros.clear();
-        visited = stored = queries = 0;
-        for (int a = 1; a <= city.NumOfStations; ++a) {
-            for (int b = 1; b <= city.NumOfStations; ++b) {
-                if (a == b) continue;
-                const auto t0 = std::chrono::steady_clock::now();
-                tnx::TRouteSearch search(city, *list, changes, ranking.TimeDiff);
-                search.FindRoutes(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b));
-                stored += list->RouteCount;
-                if (list->RouteCount > 1) tnx::RankRoutes(*list, ranking);
-                const auto t1 = std::chrono::steady_clock::now();
-                benchmark::DoNotOptimize(list->RouteCount);
-                micros.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
-                visited += search.Visited();
-                ++queries;
-            }
-        }
+        s = RunSweep(city, *list, ranking, [&](std::uint8_t a, std::uint8_t b) {
+            tnx::TRouteSearch search(city, *list, changes, ranking.TimeDiff);
+            search.FindRoutes(a, b);
+            return search.Visited();
+        });
     }
-    const double q = static_cast<double>(queries);
-    state.counters["queries"] = q;
-    state.counters["median_us"] = Percentile(micros, 0.5);
-    state.counters["p99_us"] = Percentile(micros, 0.99);
-    state.counters["max_us"] = Percentile(micros, 1.0);
-    state.counters["visited_per_query"] = static_cast<double>(visited) / q;
-    state.counters["stored_per_query"] = static_cast<double>(stored) / q;
+    state.counters["queries"] = static_cast<double>(s.micros.size());
+    Report(state, s, "");
+}
+
+void Versus(benchmark::State& state, std::size_t cityIndex, std::uint8_t changes, std::uint8_t timeDiff) {
+    const tnx::TCity city = DayCity(Cities()[cityIndex]);
+    auto list = std::make_unique<tnx::TRouteList>();
+    const tnx::TRankSettings ranking{timeDiff, true, false};
+    Sweep literal, fast;
+    for (auto _ : state) {
+        literal = RunSweep(city, *list, ranking, [&](std::uint8_t a, std::uint8_t b) {
+            tnx::reference::LiteralSearch search(city, *list, changes, timeDiff);
+            search.FindRoutes(a, b);
+            return search.Visited();
+        });
+        fast = RunSweep(city, *list, ranking, [&](std::uint8_t a, std::uint8_t b) {
+            tnx::TRouteSearch search(city, *list, changes, timeDiff);
+            search.FindRoutes(a, b);
+            return search.Visited();
+        });
+    }
+    state.counters["queries"] = static_cast<double>(fast.micros.size());
+    Report(state, literal, "literal_");
+    Report(state, fast, "fast_");
+    state.counters["literal_total_s"] = literal.totalSeconds;
+    state.counters["fast_total_s"] = fast.totalSeconds;
+    state.counters["speedup"] = literal.totalSeconds / fast.totalSeconds;
 }
 
 const bool kRegistered = [] {
+    std::size_t largest = 0;
     for (std::size_t i = 0; i < Cities().size(); ++i) {
+        if (Cities()[i].city->City.NumOfStations > Cities()[largest].city->City.NumOfStations) largest = i;
         for (std::uint8_t changes : {std::uint8_t{3}, std::uint8_t{5}}) {
             const std::string name = "AllPairs/" + Cities()[i].file + "/changes:" + std::to_string(changes);
-            benchmark::RegisterBenchmark(name.c_str(), AllPairs, i, changes)
+            benchmark::RegisterBenchmark(name.c_str(), AllPairs, i, changes)->Unit(benchmark::kMillisecond)->Iterations(1);
+        }
+    }
+    if (Cities().empty()) return true;
+    for (std::uint8_t changes : {std::uint8_t{3}, std::uint8_t{5}}) {
+        for (std::uint8_t timeDiff : {std::uint8_t{10}, std::uint8_t{25}}) {
+            const std::string name = "Versus/" + Cities()[largest].file + "/changes:" + std::to_string(changes) +
+                                     "/timediff:" + std::to_string(timeDiff);
+            benchmark::RegisterBenchmark(name.c_str(), Versus, largest, changes, timeDiff)
                 ->Unit(benchmark::kMillisecond)
                 ->Iterations(1);
         }
