@@ -11,7 +11,7 @@ namespace {
 constexpr std::uint16_t kFar = 0xFFFF;
 
 void BuildRides(const TCity& city, TSearchIndex& index) {
-    std::memset(index.Rides, 0, sizeof index.Rides);
+    // Only rows and columns 1..NumOfStations are ever read.
     const int n = city.NumOfStations;
     for (int from = 1; from <= n; ++from) {
         const auto f = static_cast<std::uint8_t>(from);

@@ -38,9 +38,10 @@ TTransferTable BuildTransferTable(const CitySource& source, PackErrors& errors) 
     TTransferTable table{};
     std::set<std::pair<int, int>> seen;
     for (const TransferSource& t : source.transfers) {
-        const bool endsValid = CheckEnd(source, t, t.from, "From", errors) &
-                               CheckEnd(source, t, t.to, "To", errors);
-        if (!endsValid) continue;
+        // Both ends are checked, so that one run reports both faults.
+        const bool fromValid = CheckEnd(source, t, t.from, "From", errors);
+        const bool toValid = CheckEnd(source, t, t.to, "To", errors);
+        if (!fromValid || !toValid) continue;
         const int a = source.stations[static_cast<std::size_t>(t.from - 1)].line;
         const int b = source.stations[static_cast<std::size_t>(t.to - 1)].line;
         if (a < 1 || a > kMaxLines || b < 1 || b > kMaxLines) continue;  // CheckStations has said why
