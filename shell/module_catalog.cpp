@@ -7,7 +7,8 @@
 
 namespace tnx {
 
-std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder) {
+std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder,
+                                           const TScanOptions& options) {
     std::vector<std::filesystem::path> files;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
@@ -17,12 +18,17 @@ std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder) 
               [](const auto& a, const auto& b) { return a.filename() < b.filename(); });
 
     std::vector<TCatalogEntry> catalog;
+    bool first = true;
     for (const auto& path : files) {
         std::string error;
         const auto module = CityModule::Open(path, error);
+        if (module && options.FileOpened) options.FileOpened(path.filename().string());
+        if (first && options.FirstFileDone) options.FirstFileDone();
+        first = false;
         if (!module) continue;
         const auto code = module->ByteExport("CityCode");
         if (!code || *code < 1 || *code > kCityCodeCount) continue;
+        if (options.Accept && !options.Accept(*module)) continue;
         TCatalogEntry entry;
         entry.FileName = path.filename().string();
         entry.CityCode = *code;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,10 +17,23 @@ struct TCatalogEntry {
     std::uint8_t CityCode = 0;
 };
 
+class CityModule;
+
+struct TScanOptions {
+    // Each file that opens as a library, before its exports are read.
+    std::function<void(const std::string& fileName)> FileOpened;
+    // Once, after the first file, whether it opened or not.
+    std::function<void()> FirstFileDone;
+    // A further check a module must pass to be listed, so that every listed
+    // module is one the caller can open.
+    std::function<bool(const CityModule& module)> Accept;
+};
+
 // Every "*.tnd" file of folder, sorted by file name, that loads and names a city
 // code 1..14; other files are left out so that the entries always describe a
 // loadable module.
-std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder);
+std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder,
+                                           const TScanOptions& options = {});
 
 // FileVersion "." CityVersion; a missing export leaves its part out (".6").
 std::string VersionText(std::optional<std::uint8_t> fileVersion, std::optional<std::uint8_t> cityVersion);

@@ -1,0 +1,37 @@
+// The user's settings: QSettings(NativeFormat, UserScope, "Orvane", "Tunnex"),
+// which is HKCU\SOFTWARE\Orvane\Tunnex on Windows and ~/.config/Orvane/Tunnex.conf
+// on Linux. Opened for every read or write and released at once; nothing is cached.
+//
+// The INI form drops empty groups and reads every value as text, so:
+//  - "NoSplash" and "FirstTime" count as present as a value ("NoSplash=1") or as a
+//    group holding anything, whatever the value says;
+//  - numbers are parsed strictly: anything but a whole number 0..255 takes its default.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "engine/search_settings.h"
+
+namespace tnx {
+
+bool NoSplashPresent();
+
+// True when "FirstTime" was present; it is removed.
+bool TakeFirstTime();
+
+// The stored "CityFileName", UTF-8; empty optional when there is none.
+std::optional<std::string> StoredCityFileName();
+void StoreCityFileName(const std::string& fileName);
+
+// The settings of city cityCode. Without a stored group for the city every setting
+// takes its default and FstStation is defFirstStation. A stored FstStation that names
+// no station 1..numOfStations becomes 1, so the search always gets a real station.
+TCitySettings ReadCitySettings(std::uint8_t cityCode, std::uint8_t numOfStations,
+                               std::uint8_t defFirstStation);
+
+// Stores all seven settings in the group of city cityCode; booleans as 1 or 0.
+void WriteCitySettings(std::uint8_t cityCode, const TCitySettings& settings);
+
+}  // namespace tnx

@@ -1,0 +1,65 @@
+#include "form_fixture.h"
+
+#include <QFile>
+#include <fstream>
+
+#include "model/cp1251.h"
+#include "model/lookups.h"
+#include "ui/station_combo.h"
+
+namespace tnx::ui::test {
+
+QSettings UserSettings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Orvane", "Tunnex"); }
+
+void ClearUserSettings() {
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Orvane", "Tunnex");
+    s.clear();
+    s.sync();
+    QFile::remove(s.fileName());
+}
+
+void FormTest::SetUp() {
+    ClearUserSettings();
+    folder_ = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(folder_->isValid());
+}
+
+void FormTest::TearDown() {
+    if (form) form->close();
+    form.reset();
+    ClearUserSettings();
+}
+
+std::filesystem::path FormTest::Folder() const { return folder_->path().toStdString(); }
+
+void FormTest::AddCity(const std::string& as) {
+    std::filesystem::copy_file(std::filesystem::path(TUNNEX_PROGRAM_DIR) / "kharkiv.tnd", Folder() / as);
+}
+
+void FormTest::AddFake(const std::string& fake, const std::string& as) {
+    std::filesystem::copy_file(std::filesystem::path(TUNNEX_TEST_MODULE_DIR) / fake, Folder() / as);
+}
+
+void FormTest::AddJunk(const std::string& as) { std::ofstream(Folder() / as) << "not a module"; }
+
+std::optional<int> FormTest::Start() {
+    if (form) form->close();
+    form = std::make_unique<TForm1>(Folder(), environment);
+    return form->FormCreate();
+}
+
+TForm1& FormTest::Started() {
+    const auto code = Start();
+    EXPECT_FALSE(code.has_value()) << "exit code " << code.value_or(-1);
+    return *form;
+}
+
+std::uint8_t FormTest::Station(const std::string& name) const {
+    return FindStationByName(form->City, *Utf8ToCp1251(name));
+}
+
+int FormTest::ListIndex(const std::string& name) const {
+    return form->ComboBox1->findText(QString::fromStdString(name));
+}
+
+}  // namespace tnx::ui::test

@@ -1,0 +1,74 @@
+// A program folder made by the test, a desktop that records instead of
+// blocking, and a main window started in that folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/form_environment.h"
+#include "ui/main_form.h"
+
+namespace tnx::ui::test {
+
+class TRecordingEnvironment : public TFormEnvironment {
+public:
+    int ScreenWidth() const override { return Screen; }
+    void ErrorBox(QWidget*, const std::string& text) override { Messages.push_back(text); }
+    void Wait(int milliseconds) override {
+        Waits.push_back(milliseconds);
+        if (OnWait) OnWait();
+    }
+    bool ApplicationActive() const override { return Active; }
+    void ShowHelp(int topic) override { HelpTopics.push_back(topic); }
+    void ShowContextHelp(QWidget* control, int topic) override {
+        ContextHelp.push_back(topic);
+        ContextHelpControl = control;
+    }
+
+    int Screen = 1024;
+    bool Active = true;
+    std::function<void()> OnWait;
+    std::vector<std::string> Messages;
+    std::vector<int> Waits;
+    std::vector<int> HelpTopics;
+    std::vector<int> ContextHelp;
+    QWidget* ContextHelpControl = nullptr;
+};
+
+QSettings UserSettings();
+void ClearUserSettings();
+
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::filesystem::path Folder() const;
+    void AddCity(const std::string& as = "kharkiv.tnd");
+    void AddFake(const std::string& fake, const std::string& as);
+    void AddJunk(const std::string& as);
+
+    // A new main window in the folder, started; the previous one is closed first.
+    std::optional<int> Start();
+    // Start() that must succeed.
+    TForm1& Started();
+
+    // Station number by its stored name (UTF-8).
+    std::uint8_t Station(const std::string& name) const;
+    int ListIndex(const std::string& name) const;
+
+    TRecordingEnvironment environment;
+    std::unique_ptr<TForm1> form;
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+};
+
+}  // namespace tnx::ui::test

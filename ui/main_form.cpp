@@ -1,0 +1,271 @@
+#include "ui/main_form.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "ui/form_environment.h"
+#include "ui/image_control.h"
+#include "ui/menu_panel.h"
+#include "ui/popup_menu.h"
+#include "ui/radio_group.h"
+#include "ui/station_combo.h"
+
+// The program's own pictures live in a static library, whose resource
+// registration the linker would otherwise drop.
+static void InitTunnexResources() { Q_INIT_RESOURCE(tunnex); }
+
+namespace tnx::ui {
+namespace {
+
+constexpr int kPanel2Width = 206;
+constexpr int kHintShowMs = 4000;
+
+// Help topics of the controls that offer "Что это такое?".
+constexpr int kHelpComboBox1 = 2011;
+constexpr int kHelpComboBox2 = 2012;
+constexpr int kHelpCloseButton = 2014;
+constexpr int kHelpGroupBox3 = 2015;
+constexpr int kHelpPanel3 = 2016;
+constexpr int kHelpRadioGroup1 = 2017;
+
+QWidget* FilledPanel(QWidget* parent, const QColor& colour) {
+    auto* panel = new QWidget(parent);
+    panel->setAutoFillBackground(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, colour);
+    panel->setPalette(p);
+    return panel;
+}
+
+void SetHint(QWidget* control, const QString& hint) {
+    control->setToolTip(hint);
+    control->setToolTipDuration(kHintShowMs);
+}
+
+}  // namespace
+
+TForm1::TForm1(std::filesystem::path programDirectory, TFormEnvironment& environment)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      programDirectory_(std::move(programDirectory)),
+      environment_(environment),
+      routes_(std::make_unique<TRouteList>()) {
+    InitTunnexResources();
+    setWindowTitle("Tunnex");
+    QFont formFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    formFont.setPointSize(8);
+    setFont(formFont);
+    resize(kWidth, kClientHeight + 1);
+    CreateControls();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateControls() {
+    CreateMenus();
+    CreateCaptionBar();
+    CreateControlPanel();
+
+    Panel3 = new QWidget(this);
+    Panel3->setProperty("HelpContext", kHelpPanel3);
+    Image1 = new TImage(Panel3);
+    Image1->setGeometry(1, 1, 591, 575);
+    Image1->Picture() = QImage(591, 575, QImage::Format_RGB32);
+    Image1->Picture().fill(palette().color(QPalette::Window));
+
+    for (QWidget* control : std::initializer_list<QWidget*>{RadioGroup1, ComboBox1, ComboBox2, CloseButton,
+                                                            GroupBox3, Panel3}) {
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, this,
+                [this, control](const QPoint& position) { ShowContextMenu(control, position); });
+    }
+}
+
+void TForm1::CreateMenus() {
+    PopupMenu1 = new TPopupMenu(this);
+    N2 = PopupMenu1->addAction(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton), "Что это такое?");
+    connect(N2, &QAction::triggered, this, &TForm1::N2Click);
+
+    PopupMenu2 = new TPopupMenu(this);
+    N3 = PopupMenu2->addAction("Учитывать время ожидания");
+    N3->setCheckable(true);
+    N9 = PopupMenu2->addAction("Только оптимальные маршруты");
+    N9->setCheckable(true);
+    PopupMenu2->addSeparator();
+    auto* sortOrder = new QActionGroup(this);
+    N6 = PopupMenu2->addAction("Сортировка по времени");
+    N7 = PopupMenu2->addAction("Сортировка по пересадкам");
+    for (QAction* item : {N6, N7}) {
+        item->setCheckable(true);
+        sortOrder->addAction(item);
+    }
+    PopupMenu2->addSeparator();
+    N5 = PopupMenu2->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), "Дополнительно...");
+    // Each handler sets the check marks itself, so they follow "triggered" and not "toggled".
+    connect(N3, &QAction::triggered, this, &TForm1::N3Click);
+    connect(N9, &QAction::triggered, this, &TForm1::N9Click);
+    connect(N6, &QAction::triggered, this, &TForm1::N6Click);
+    connect(N7, &QAction::triggered, this, &TForm1::N7Click);
+    connect(N5, &QAction::triggered, this, &TForm1::OptionsClick);
+
+    PopupMenu3 = new TPopupMenu(this);
+    Info = PopupMenu3->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), "Справка по Tunnex");
+    PopupMenu3->addSeparator();
+    About = PopupMenu3->addAction(style()->standardIcon(QStyle::SP_MessageBoxInformation), "О программе");
+    connect(Info, &QAction::triggered, this, &TForm1::InfoClick);
+    connect(About, &QAction::triggered, this, &TForm1::AboutClick);
+
+    // The window commands a frameless window can still offer on every platform.
+    WindowMenu = new QMenu(this);
+    connect(WindowMenu->addAction("Свернуть"), &QAction::triggered, this, &TForm1::MenuPanel2Click);
+    WindowMenu->addSeparator();
+    connect(WindowMenu->addAction("Закрыть"), &QAction::triggered, this, &TForm1::MenuPanel1Click);
+}
+
+void TForm1::CreateCaptionBar() {
+    Panel1 = FilledPanel(this, QColor(0, 0, 128));
+
+    Image3 = new TImage(Panel1);
+    Image3->setGeometry(3, 2, 794, 18);
+    connect(Image3, &TImage::MouseDown, this, &TForm1::Image3MouseDown);
+    connect(Image3, &TImage::MouseMove, this, &TForm1::Image3MouseMove);
+    connect(Image3, &TImage::MouseUp, this, [this](QMouseEvent*) { dragging_ = false; });
+    connect(Image3, &TImage::DoubleClick, this, [this](QMouseEvent*) { MenuPanel3Click(); });
+
+    Image5 = new TImage(Panel1);
+    Image5->setGeometry(5, 3, 16, 16);
+    Image5->SetStretch(true);
+    Image5->SetPicture(QImage(":/tunnex/CAPICON"));
+    connect(Image5, &TImage::MouseUp, this, &TForm1::Image5MouseUp);
+
+    QFont glyphFont = font();
+    glyphFont.setBold(true);
+    glyphFont.setPointSize(8);
+    const auto makeButton = [&](int x, const QString& caption, const QString& hint) {
+        auto* button = new TMenuPanel(Panel1);
+        button->setGeometry(x, 3, 16, 16);
+        button->setFont(glyphFont);
+        button->SetCaption(caption);
+        button->ApplicationActive = [this] { return environment_.ApplicationActive(); };
+        SetHint(button, hint);
+        return button;
+    };
+    MenuPanel3 = makeButton(739, QString::fromUtf8("⇧"), "Спрятать");
+    MenuPanel2 = makeButton(762, QString::fromUtf8("–"), "Свернуть");
+    MenuPanel1 = makeButton(780, QString::fromUtf8("✕"), "Закрыть");
+    connect(MenuPanel1, &TMenuPanel::Click, this, &TForm1::MenuPanel1Click);
+    connect(MenuPanel2, &TMenuPanel::Click, this, &TForm1::MenuPanel2Click);
+    connect(MenuPanel3, &TMenuPanel::Click, this, &TForm1::MenuPanel3Click);
+}
+
+void TForm1::CreateControlPanel() {
+    Panel2 = new QWidget(this);
+
+    ToolBar1 = new QToolBar(Panel2);
+    ToolBar1->setGeometry(2, 2, 202, 23);
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    ToolBar1->setMovable(false);
+    const auto menuButton = [&](const QString& caption, QMenu* menu) {
+        auto* button = new QToolButton(ToolBar1);
+        button->setText(caption);
+        button->setMenu(menu);
+        button->setPopupMode(QToolButton::InstantPopup);
+        button->setAutoRaise(true);
+        ToolBar1->addWidget(button);
+        return button;
+    };
+    ToolButton1 = menuButton("Настройки", PopupMenu2);
+    ToolButton2 = menuButton("?", PopupMenu3);
+
+    const auto stationGroup = [&](int y, const QString& caption, TImage*& legend, TStationComboBox*& box,
+                                  const QString& hint, int helpContext) {
+        auto* group = new QGroupBox(caption, Panel2);
+        group->setGeometry(7, y, 192, 42);
+        legend = new TImage(group);
+        legend->setGeometry(8, 0, 14, 14);
+        legend->Picture() = QImage(14, 14, QImage::Format_ARGB32);
+        legend->Picture().fill(Qt::transparent);
+        box = new TStationComboBox(group);
+        box->setGeometry(2, 18, 188, 22);
+        box->setProperty("HelpContext", helpContext);
+        SetHint(box, hint);
+        box->SetDrawItem([this](QPainter& painter, const QRect& rect, const QString& text, bool selected,
+                                const QPalette& palette) { ComboBoxDrawItem(painter, rect, text, selected, palette); });
+        connect(box, &QComboBox::activated, this, &TForm1::ComboBox1Change);
+        return group;
+    };
+    GroupBox1 = stationGroup(35, "      Начало маршрута ", Image2, ComboBox1, "Выберите начальную станцию",
+                             kHelpComboBox1);
+    GroupBox2 = stationGroup(83, "      Конец маршрута ", Image4, ComboBox2, "Выберите конечную станцию",
+                             kHelpComboBox2);
+
+    GroupBox3 = new QGroupBox("Время суток ", Panel2);
+    GroupBox3->setGeometry(7, 132, 192, 39);
+    GroupBox3->setProperty("HelpContext", kHelpGroupBox3);
+    DayRadioButton = new QRadioButton("День", GroupBox3);
+    DayRadioButton->setGeometry(32, 18, 55, 17);
+    DayRadioButton->setLayoutDirection(Qt::RightToLeft);  // text to the left of the mark
+    DayRadioButton->setChecked(true);
+    EvRadioButton = new QRadioButton("Вечер", GroupBox3);
+    EvRadioButton->setGeometry(102, 18, 65, 17);
+    // Each handler unchecks the other button itself.
+    DayRadioButton->setAutoExclusive(false);
+    EvRadioButton->setAutoExclusive(false);
+    connect(DayRadioButton, &QRadioButton::clicked, this, &TForm1::DayRadioButtonClick);
+    connect(EvRadioButton, &QRadioButton::clicked, this, &TForm1::EvRadioButtonClick);
+
+    RadioGroup1 = new TRadioGroup(" Найденные маршруты ", Panel2);
+    RadioGroup1->setGeometry(7, 180, 192, 351);
+    RadioGroup1->setProperty("HelpContext", kHelpRadioGroup1);
+    RadioGroup1->hide();
+    connect(RadioGroup1, &TRadioGroup::Click, this, &TForm1::RadioGroup1Click);
+
+    Label1 = new QLabel(Panel2);
+    Label1->setGeometry(13, 204, 179, 317);
+    Label1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->hide();
+
+    Panel4 = new QFrame(Panel2);
+    Panel4->setGeometry(64, 540, 78, 27);
+    Panel4->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    CloseButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Выход", Panel2);
+    CloseButton->setGeometry(65, 541, 76, 25);
+    CloseButton->setProperty("HelpContext", kHelpCloseButton);
+    connect(CloseButton, &QPushButton::clicked, this, &TForm1::CloseButtonClick);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int w = width();
+    const int h = height();
+    Panel1->setGeometry(0, 0, w, kCaptionHeight);
+    Panel2->setGeometry(0, kCaptionHeight, kPanel2Width, std::max(0, h - kCaptionHeight));
+    Panel3->setGeometry(kPanel2Width, kCaptionHeight, std::max(0, w - kPanel2Width), std::max(0, h - kCaptionHeight));
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange) return;
+    if (isActiveWindow())
+        FormActivate();
+    else
+        FormDeactivate();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+}  // namespace tnx::ui

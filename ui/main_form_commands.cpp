@@ -1,0 +1,168 @@
+// Menu commands and the caption bar.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QWindow>
+
+#include "shell/city_names.h"
+#include "ui/form_environment.h"
+#include "ui/image_control.h"
+#include "ui/main_form.h"
+#include "ui/menu_panel.h"
+#include "ui/radio_group.h"
+#include "ui/station_hint.h"
+
+namespace tnx::ui {
+
+void TForm1::N3Click() {
+    // The menu has already toggled the check mark.
+    Settings.UseWaitTime = N3->isChecked();
+    DayRadioButton->setEnabled(Settings.UseWaitTime);
+    EvRadioButton->setEnabled(Settings.UseWaitTime);
+    TPauseScope pause(AnimationPause);
+    ShowRoutes();
+}
+
+void TForm1::N9Click() {
+    Settings.ShowOnlyOptimal = N9->isChecked();
+    TPauseScope pause(AnimationPause);
+    ShowRoutes();
+}
+
+void TForm1::N6Click() {
+    N6->setChecked(true);
+    Settings.ArrangeByChanges = N7->isChecked();
+    TPauseScope pause(AnimationPause);
+    ShowRoutes();
+}
+
+void TForm1::N7Click() {
+    N7->setChecked(true);
+    Settings.ArrangeByChanges = N7->isChecked();
+    TPauseScope pause(AnimationPause);
+    ShowRoutes();
+}
+
+void TForm1::OptionsClick() {
+    if (StationHint != nullptr) StationHint->hide();
+    TPauseScope pause(AnimationPause);
+    RadioGroup1->Clear();
+    RadioGroup1->hide();
+    QCoreApplication::processEvents();
+    // The options dialog opens here once it exists; the search runs after it whatever its result.
+    ShowRoutes();
+}
+
+void TForm1::InfoClick() { environment_.ShowHelp(0); }
+
+void TForm1::AboutClick() {
+    if (StationHint != nullptr) StationHint->hide();
+    TPauseScope pause(AnimationPause);
+    // The About box opens here once it exists.
+}
+
+void TForm1::ShowContextMenu(QWidget* control, const QPoint& position) {
+    contextMenuControl_ = control;
+    PopupMenu1->popup(control->mapToGlobal(position));
+}
+
+void TForm1::N2Click() {
+    if (contextMenuControl_ == nullptr) return;
+    const QVariant topic = contextMenuControl_->property("HelpContext");
+    if (topic.isValid()) environment_.ShowContextHelp(contextMenuControl_, topic.toInt());
+}
+
+void TForm1::CloseButtonClick() { close(); }
+
+void TForm1::MenuPanel1Click() { close(); }
+
+void TForm1::MenuPanel2Click() { showMinimized(); }
+
+void TForm1::MenuPanel3Click() {
+    if (height() < kClientHeight) {
+        MenuPanel3->SetCaption(QString::fromUtf8("⇧"));
+        setFixedSize(width(), kClientHeight);
+        Panel2->show();
+        Panel3->show();
+        MenuPanel3->setToolTip("Спрятать");
+    } else {
+        MenuPanel3->SetCaption(QString::fromUtf8("⇩"));
+        Panel3->hide();
+        Panel2->hide();
+        setFixedSize(width(), kCaptionHeight);
+        MenuPanel3->setToolTip("Показать");
+    }
+}
+
+// The window follows the pointer once it has moved a little with a button held,
+// so that a double-click on the caption still reaches the window.
+void TForm1::Image3MouseDown(QMouseEvent* event) {
+    dragging_ = true;
+    systemMove_ = false;
+    dragStart_ = event->globalPosition().toPoint();
+    windowStart_ = pos();
+}
+
+void TForm1::Image3MouseMove(QMouseEvent* event) {
+    if (!dragging_ || event->buttons() == Qt::NoButton) return;
+    const QPoint delta = event->globalPosition().toPoint() - dragStart_;
+    if (!systemMove_) {
+        if (delta.manhattanLength() < QApplication::startDragDistance()) return;
+        // The platform's own move, where it has one, also works under Wayland.
+        if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+            dragging_ = false;
+            return;
+        }
+        systemMove_ = true;  // not offered: move the window here
+    }
+    move(windowStart_ + delta);
+}
+
+void TForm1::Image5MouseUp(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) return;
+    WindowMenu->exec(event->globalPosition().toPoint());
+}
+
+QString TForm1::CaptionText() const {
+    return "Tunnex v" + QString::fromStdString(ProgramVersionText) + " - [ " +
+           QString::fromStdString(CityName(City.CityCode)) + " ]";
+}
+
+void TForm1::SetCaptionButtonColours(const QColor& colour, const QColor& glyph) {
+    for (TMenuPanel* button : {MenuPanel1, MenuPanel2, MenuPanel3}) {
+        button->SetFontColor(glyph);
+        button->SetColor(colour);
+    }
+}
+
+void TForm1::DrawCaption(const char* resource, const QColor& textColour) {
+    // Drawn anew from the gradient, so no earlier text remains.
+    QImage picture = QImage(resource).convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QFont captionFont = font();
+    captionFont.setPointSize(9);
+    captionFont.setBold(true);
+    painter.setFont(captionFont);
+    painter.setPen(textColour);
+    painter.drawText(QRect(20, 1, picture.width() - 20, picture.height() - 1), Qt::AlignLeft | Qt::AlignTop,
+                     CaptionText());
+    painter.end();
+    Image3->SetPicture(picture);
+}
+
+void TForm1::FormActivate() {
+    SetCaptionButtonColours(QColor(0, 0, 255), TMenuPanel::kAqua);
+    DrawCaption(":/tunnex/ACAP", QColor(255, 255, 255));
+}
+
+void TForm1::FormDeactivate() {
+    if (StationHint != nullptr) StationHint->hide();
+    SetCaptionButtonColours(QColor(128, 128, 128), TMenuPanel::kSilver);
+    DrawCaption(":/tunnex/ICAP", TMenuPanel::kSilver);
+}
+
+}  // namespace tnx::ui

@@ -1,0 +1,169 @@
+// The endpoints, the route search's window effects and the station lists.
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+
+#include "engine/search_command.h"
+#include "model/cp1251.h"
+#include "model/lookups.h"
+#include "shell/city_pictures.h"
+#include "ui/form_environment.h"
+#include "ui/image_control.h"
+#include "ui/main_form.h"
+#include "ui/radio_group.h"
+#include "ui/station_combo.h"
+#include "ui/station_hint.h"
+
+namespace tnx::ui {
+namespace {
+
+constexpr int kMissingIconWidth = 16;
+
+// Restores the pointer and the flag however the search ends.
+class TSearchScope {
+public:
+    explicit TSearchScope(bool& running) : running_(running) {
+        running_ = true;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~TSearchScope() {
+        QApplication::restoreOverrideCursor();
+        running_ = false;
+    }
+    TSearchScope(const TSearchScope&) = delete;
+    TSearchScope& operator=(const TSearchScope&) = delete;
+
+private:
+    bool& running_;
+};
+
+}  // namespace
+
+void TForm1::SetEndpoints(std::uint8_t start, std::uint8_t finish) {
+    if (start == StartStation && finish == EndStation) return;
+    const auto isStation = [this](std::uint8_t n) { return n >= 1 && n <= City.NumOfStations; };
+    if (!isStation(start) || !isStation(finish)) return;
+
+    TPauseScope pause(AnimationPause);
+    {
+        QPainter painter(&Image1->Picture());
+        const auto erase = [&](std::uint8_t n) {
+            const TStation& s = City.Station(n);
+            const QRect square = EraseSquare(s.X, s.Y);
+            painter.drawImage(square.topLeft(), Bitmaps.SchemeBitmap, square);
+        };
+        if (start != StartStation && isStation(StartStation)) erase(StartStation);
+        if (finish != EndStation && isStation(EndStation)) erase(EndStation);
+        const TStation& first = City.Station(start);
+        const TStation& last = City.Station(finish);
+        painter.drawImage(MarkerCorner(first.X, first.Y), Bitmaps.Flag1);
+        painter.drawImage(MarkerCorner(last.X, last.Y), Bitmaps.Flag2);
+    }
+    Image1->update();
+    StartStation = start;
+    EndStation = finish;
+    ShowRoutes();
+}
+
+void TForm1::ShowRoutes() {
+    Label1->clear();
+    RadioGroup1->hide();
+    RadioGroup1->Clear();
+    if (StationHint != nullptr) StationHint->hide();
+    Image1->unsetCursor();
+    if (StartStation == EndStation) {
+        Label1->setText(QString::fromStdString(CityInfoText()));
+        return;
+    }
+
+    TSearchScope search(SearchRunning);
+    // Paint the hidden list and the hourglass before the search holds the thread.
+    QCoreApplication::processEvents();
+
+    TSearchRequest request;
+    request.StartStation = StartStation;
+    request.EndStation = EndStation;
+    request.Settings = Settings;
+    request.DayChecked = DayRadioButton->isChecked();
+    request.EveningChecked = EvRadioButton->isChecked();
+    const TSearchOutcome outcome = RunSearchCommand(City, *routes_, request);
+
+    if (outcome.Result == TSearchResult::NoRoute) {
+        ShownRouteStations.Clear();
+        ShownRouteTransfers.Clear();
+        environment_.ErrorBox(this, kNoRouteMessage);
+        return;
+    }
+    if (outcome.Result != TSearchResult::Routes) return;
+    for (const std::string& entry : outcome.Entries) RadioGroup1->AddItem(QString::fromStdString(entry));
+    ShownRouteStations = outcome.ShownRouteStations;
+    ShownRouteTransfers = outcome.ShownRouteTransfers;
+    RadioGroup1->SetItemIndex(0);
+    RadioGroup1->show();
+}
+
+void TForm1::RadioGroup1Click() {
+    const int index = RadioGroup1->ItemIndex();
+    if (index < 0 || index >= routes_->RouteCount) return;
+    TPauseScope pause(AnimationPause);
+    ShownRouteStations = routes_->Route(index + 1).Stations;
+    ShownRouteTransfers = routes_->Route(index + 1).ChangeStations;
+}
+
+void TForm1::DayRadioButtonClick() {
+    DayRadioButton->setChecked(true);
+    EvRadioButton->setChecked(false);
+    if (SearchRunning) return;
+    TPauseScope pause(AnimationPause);
+    ShowRoutes();
+}
+
+void TForm1::EvRadioButtonClick() {
+    EvRadioButton->setChecked(true);
+    DayRadioButton->setChecked(false);
+    if (SearchRunning) return;
+    TPauseScope pause(AnimationPause);
+    ShowRoutes();
+}
+
+void TForm1::ComboBox1Change() {
+    StationChangePending = true;
+    LastStationChange = QDateTime::currentDateTime();
+    // Applied at once until the lists are watched for a pause in the user's choosing.
+    ApplyStationLists();
+}
+
+void TForm1::ApplyStationLists() {
+    StationChangePending = false;
+    const std::uint8_t finish = ListedStation(ComboBox2);
+    const std::uint8_t start = ListedStation(ComboBox1);
+    // A list without a selection keeps its endpoint.
+    SetEndpoints(start != 0 ? start : StartStation, finish != 0 ? finish : EndStation);
+}
+
+std::uint8_t TForm1::ListedStation(const TStationComboBox* box) const {
+    if (box->currentIndex() < 0) return 0;
+    const auto name = Utf8ToCp1251(box->currentText().toStdString());
+    return name ? FindStationByName(City, *name) : 0;
+}
+
+void TForm1::ComboBoxDrawItem(QPainter& painter, const QRect& rect, const QString& itemText, bool selected,
+                              const QPalette& palette) {
+    const auto stored = Utf8ToCp1251(itemText.toStdString());
+    const std::uint8_t station = stored ? FindStationByName(City, *stored) : 0;
+    QImage icon;
+    if (station != 0 && CityModuleHandle)
+        if (const auto dib = ReadLineIcon(*CityModuleHandle, City.Station(station).Line))
+            icon = WithTransparentKey(ToImage(*dib));
+
+    painter.fillRect(rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
+    if (!icon.isNull()) painter.drawImage(rect.left() + 2, rect.top(), icon);
+    const int iconWidth = icon.isNull() ? kMissingIconWidth : icon.width();
+    const QString shown = stored ? QString::fromStdString(Cp1251ToUtf8(DisplayName(*stored))) : itemText;
+    painter.setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    const QRect textRect(rect.left() + iconWidth + 6, rect.top() + 1, rect.width() - iconWidth - 6, rect.height() - 1);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, shown);
+}
+
+}  // namespace tnx::ui
