@@ -18,7 +18,7 @@ public:
     // The start-up pauses that let the splash screen be read.
     virtual void Wait(int milliseconds);
     virtual bool ApplicationActive() const;
-    // The help file at a topic; the help window comes with the help file.
+    // The help file at a topic, 0 for its contents; the help window comes with the help file.
     virtual void ShowHelp(int topic);
     // A control's help topic as a pop-up.
     virtual void ShowContextHelp(QWidget* control, int topic);

@@ -181,6 +181,7 @@ private:
     void CreateControlPanel();
     void CreateMenus();
     void GaugeStep();
+    void ErrorMessage(const std::string& text);
     void SetSplashStatus(const QString& text);
     void FillStationLists();
     void ResetMap();

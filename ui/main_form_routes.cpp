@@ -92,7 +92,7 @@ void TForm1::ShowRoutes() {
     if (outcome.Result == TSearchResult::NoRoute) {
         ShownRouteStations.Clear();
         ShownRouteTransfers.Clear();
-        environment_.ErrorBox(this, kNoRouteMessage);
+        ErrorMessage(kNoRouteMessage);
         return;
     }
     if (outcome.Result != TSearchResult::Routes) return;

@@ -65,7 +65,7 @@ std::optional<int> TForm1::FormCreate() {
     const int screenWidth = environment_.ScreenWidth();
     bool screenTooNarrow = false;
     if (screenWidth < kWidth) {
-        environment_.ErrorBox(this, kScreenTooSmallMessage);
+        ErrorMessage(kScreenTooSmallMessage);
         setFixedSize(0, 0);
         screenTooNarrow = true;  // the remaining steps still run; the loop is never entered
     } else if (screenWidth == kWidth) {
@@ -87,7 +87,7 @@ std::optional<int> TForm1::FormCreate() {
     GaugeStep();
 
     if (Catalog.empty()) {
-        environment_.ErrorBox(this, kNoCityModuleMessage);
+        ErrorMessage(kNoCityModuleMessage);
         return kExitNoCityModule;
     }
     if (SplashForm != nullptr) {
@@ -138,6 +138,14 @@ void TForm1::GaugeStep() {
     environment_.Wait(kSplashPauseMs);
 }
 
+// The splash screen stays on top; it steps aside so that the message can be read.
+void TForm1::ErrorMessage(const std::string& text) {
+    const bool splashShown = SplashForm != nullptr && SplashForm->isVisible();
+    if (splashShown) SplashForm->hide();
+    environment_.ErrorBox(this, text);
+    if (splashShown) SplashForm->show();
+}
+
 void TForm1::SetSplashStatus(const QString& text) { SplashForm->Label2->setText(text); }
 
 void TForm1::FormClose() {
@@ -153,7 +161,7 @@ bool TForm1::LoadCity(const std::string& fileName) {
     const std::string firstListed = Catalog.empty() ? std::string() : Catalog.front().FileName;
     const TCityOpenResult result = OpenCityOrFirstListed(
         programDirectory_, fileName, firstListed, City, load,
-        [this](const std::string& message) { environment_.ErrorBox(this, message); },
+        [this](const std::string& message) { ErrorMessage(message); },
         [](const std::string& reason) { qWarning("%s", reason.c_str()); });
     if (result == TCityOpenResult::Failed) return false;
 

@@ -186,6 +186,8 @@ TEST_F(EndpointsTest, StationListsDrawLineIconsAndDisplayNames) {
     for (int x = 24; x < 150; ++x)
         for (int y = 0; y < 16; ++y) dark += qGray(line1.pixel(x, y)) < 100;
     EXPECT_GT(dark, 30) << "a name is written right of the icon";
+    EXPECT_EQ(draw("Холодная гора~7").copy(24, 0, 160, 16), line1.copy(24, 0, 160, 16))
+        << "the suffix that tells equal names apart is not shown";
     // Without the module no icon is drawn, and nothing breaks.
     form->CityModuleHandle.reset();
     EXPECT_NE(draw("Холодная гора").copy(2, 0, 16, 16), icon);

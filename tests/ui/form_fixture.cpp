@@ -5,9 +5,16 @@
 
 #include "model/cp1251.h"
 #include "model/lookups.h"
+#include "ui/splash_form.h"
 #include "ui/station_combo.h"
 
 namespace tnx::ui::test {
+
+void TRecordingEnvironment::ErrorBox(QWidget* parent, const std::string& text) {
+    Messages.push_back(text);
+    if (const auto* form = dynamic_cast<TForm1*>(parent); form && form->SplashForm && form->SplashForm->isVisible())
+        ++MessagesOverSplash;
+}
 
 QSettings UserSettings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Orvane", "Tunnex"); }
 

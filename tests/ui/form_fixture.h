@@ -20,7 +20,7 @@ namespace tnx::ui::test {
 class TRecordingEnvironment : public TFormEnvironment {
 public:
     int ScreenWidth() const override { return Screen; }
-    void ErrorBox(QWidget*, const std::string& text) override { Messages.push_back(text); }
+    void ErrorBox(QWidget* parent, const std::string& text) override;
     void Wait(int milliseconds) override {
         Waits.push_back(milliseconds);
         if (OnWait) OnWait();
@@ -36,6 +36,7 @@ public:
     bool Active = true;
     std::function<void()> OnWait;
     std::vector<std::string> Messages;
+    int MessagesOverSplash = 0;  // shown while the splash screen was up
     std::vector<int> Waits;
     std::vector<int> HelpTopics;
     std::vector<int> ContextHelp;

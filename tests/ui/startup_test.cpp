@@ -91,6 +91,7 @@ TEST_F(FormTest, StoredChoiceOfADeletedFileFallsBackAtEveryStart) {
         EXPECT_NE(f.CityInfoText().find("Файл        : b.tnd"), std::string::npos);
         EXPECT_EQ(StoredCityFileName(), "gone.tnd") << "the stored choice is not changed";
     }
+    EXPECT_EQ(environment.MessagesOverSplash, 0) << "the splash screen steps aside for a message";
 }
 
 TEST_F(FormTest, ListsAfterLoadingHoldTheOperatingStationsSortedWithTheFirstStationChosen) {
