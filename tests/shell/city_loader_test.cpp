@@ -75,6 +75,35 @@ TEST(CityLoader, RefusesAFileThatIsNoModule) {
     std::filesystem::remove_all(dir);
 }
 
+TEST(CityLoader, RefusesAModuleForAnotherMachine) {
+    const auto dir = std::filesystem::temp_directory_path() / "tunnex_loader_arch_test";
+    std::filesystem::create_directories(dir);
+    std::filesystem::copy_file(kFakes / "good.tnd", dir / "arm.tnd",
+                               std::filesystem::copy_options::overwrite_existing);
+    {
+        std::fstream file(dir / "arm.tnd", std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(18);  // e_machine of the ELF header
+        const char arm[2] = {0x28, 0x00};
+        file.write(arm, 2);
+    }
+    const auto a = Load(dir / "arm.tnd");
+    EXPECT_FALSE(a.ok);
+    EXPECT_NE(a.error.find("arm.tnd"), std::string::npos) << a.error;
+    std::filesystem::remove_all(dir);
+}
+
+TEST(CityLoader, ABareNameIsNeverLookedUpElsewhere) {
+    const auto dir = std::filesystem::temp_directory_path() / "tunnex_loader_cwd_test";
+    std::filesystem::create_directories(dir);
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir);  // good.tnd is not here
+    std::string error;
+    const auto module = CityModule::Open("good.tnd", error);
+    std::filesystem::current_path(previous);
+    EXPECT_FALSE(module);
+    std::filesystem::remove_all(dir);
+}
+
 TEST(CityLoader, MissingExportKeepsThePreviousValue) {
     std::string error;
     auto module = CityModule::Open(kFakes / "nocode.tnd", error);
