@@ -18,8 +18,15 @@ void BuildRides(const TCity& city, TSearchIndex& index) {
         const int directions = OnRingLine(city, f) ? 2 : 1;
         for (int to = 1; to <= n; ++to) {
             const auto t = static_cast<std::uint8_t>(to);
+            // Links stay on their line (the loader refuses others), so a ride to
+            // another line's station never meets it.
+            const bool sameLine = city.Station(t).Line == city.Station(f).Line;
             for (int d = 0; d < 2; ++d) {
                 TRideEntry& e = index.Rides[from][to][d];
+                if (!sameLine) {
+                    e.Possible = false;
+                    continue;
+                }
                 if (d >= directions) {
                     e = index.Rides[from][to][0];
                     continue;

@@ -27,7 +27,8 @@ struct TSearchIndex {
     std::uint8_t MinChanges[kMaxLines + 1][kMaxLines + 1];
 };
 
-// Fills index from city. Everything is derived from the station and transfer tables.
+// Fills index from city, which must have passed CheckCityTables. Everything is
+// derived from the station and transfer tables.
 void BuildSearchIndex(const TCity& city, TSearchIndex& index);
 
 }  // namespace tnx

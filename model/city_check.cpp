@@ -33,6 +33,22 @@ std::string CheckCityTables(const TCity& city) {
         if (s.Next > stations) return StationField(n, "Next", s.Next);
         if (s.Prev > stations) return StationField(n, "Prev", s.Prev);
     }
+    // Rides never leave their line; the search relies on it.
+    for (int n = 1; n <= stations; ++n) {
+        const TStation& s = city.Station(static_cast<std::uint8_t>(n));
+        for (const auto& [field, link] : {std::pair{"Next", s.Next}, std::pair{"Prev", s.Prev}}) {
+            if (link != 0 && city.Station(link).Line != s.Line) {
+                std::string message = "станция ";
+                message += std::to_string(n);
+                message += ": поле ";
+                message += field;
+                message += " = ";
+                message += std::to_string(link);
+                message += " ведет на другую линию";
+                return message;
+            }
+        }
+    }
 
     for (int a = 1; a <= kMaxLines; ++a) {
         for (int b = 1; b <= kMaxLines; ++b) {

@@ -42,6 +42,9 @@ TEST(CheckCityTables, RefusesStationFieldsPointingOutside) {
     city.Station(1).Prev = 200;
     EXPECT_NE(CheckCityTables(city).find("Prev"), std::string::npos);
     city = TwoLineCity();
+    city.Station(2).Next = 3;  // station 3 is on line 2
+    EXPECT_NE(CheckCityTables(city).find("станция 2: поле Next = 3 ведет на другую линию"), std::string::npos);
+    city = TwoLineCity();
     city.Station(2).NameLength = 26;
     EXPECT_NE(CheckCityTables(city).find("NameLength"), std::string::npos);
 }
