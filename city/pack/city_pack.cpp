@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "city/pack/pack_errors.h"
+#include "city/pack/route_checks.h"
 #include "city/pack/station_table.h"
 #include "city/pack/transfer_table.h"
 #include "model/cp1251.h"
@@ -114,12 +115,20 @@ PackResult PackCity(const CitySource& source) {
         return result;
     }
 
+    city.stations = BuildStationTable(source);
+    // Run on the packed tables with the engine's own ride.
+    CheckRideDirections(source, city.stations, city.changes, errors);
+    CheckReachability(source, city.changes, errors);
+    if (!errors.Empty()) {
+        result.errors = errors.Take();
+        return result;
+    }
+
     city.fileName = source.fileName;
     city.constants = {Byte(source.fileVersion), Byte(source.cityCode),
                       Byte(source.cityVersion), Byte(static_cast<int>(source.stations.size())),
                       Byte(lineCount),          Byte(source.defFirstStation),
                       Byte(source.maxChanges),  Byte(source.isNTime)};
-    city.stations = BuildStationTable(source);
     for (const LineSource& line : source.lines) {
         city.dayWait[static_cast<std::size_t>(line.number - 1)] = Byte(line.dayWait);
         city.eveningWait[static_cast<std::size_t>(line.number - 1)] = Byte(line.eveningWait);
