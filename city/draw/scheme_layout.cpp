@@ -1,7 +1,10 @@
 #include "city/draw/scheme_layout.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
 #include <map>
+#include <numbers>
 
 #include "city/draw/label_placement.h"
 #include "city/draw/scheme_style.h"
@@ -12,6 +15,35 @@ namespace {
 // QPainter puts pixel (x, y) at [x, x + 1) x [y, y + 1).
 QPointF PixelCentre(int x, int y) { return {x + 0.5, y + 0.5}; }
 
+// The ring of the city with code 1 is line 5, drawn on the ellipse inscribed in
+// (147, 137)-(430, 417): the route animation draws its arcs on that ellipse.
+constexpr int kRingCity = 1;
+constexpr int kRingLine = 5;
+constexpr double kRingLeft = 147, kRingTop = 137, kRingRight = 430, kRingBottom = 417;
+
+bool OnDrawnRing(const CitySource& city, const StationSource& station) {
+    return city.cityCode == kRingCity && station.line == kRingLine;
+}
+
+// The ellipse from one station to the other the short way round, as a polyline
+// fine enough to look smooth and to be checked like any other track.
+std::vector<QPointF> RingArc(QPointF from, QPointF to) {
+    const QPointF centre = QPointF((kRingLeft + kRingRight) / 2, (kRingTop + kRingBottom) / 2) + QPointF(0.5, 0.5);
+    const double rx = (kRingRight - kRingLeft) / 2;
+    const double ry = (kRingBottom - kRingTop) / 2;
+    const auto angle = [&](QPointF p) { return std::atan2((p.y() - centre.y()) / ry, (p.x() - centre.x()) / rx); };
+    const double start = angle(from);
+    const double sweep = std::remainder(angle(to) - start, 2 * std::numbers::pi);
+    const int steps = std::max(2, static_cast<int>(std::ceil(std::abs(sweep) * std::max(rx, ry) / 2)));
+    std::vector<QPointF> points{from};
+    for (int i = 1; i < steps; ++i) {
+        const double a = start + sweep * i / steps;
+        points.emplace_back(centre.x() + rx * std::cos(a), centre.y() + ry * std::sin(a));
+    }
+    points.push_back(to);
+    return points;
+}
+
 QColor LineColour(const CitySource& city, int lineNumber) {
     for (const LineSource& line : city.lines) {
         if (line.number == lineNumber) {
@@ -21,12 +53,16 @@ QColor LineColour(const CitySource& city, int lineNumber) {
     return Qt::black;
 }
 
-// The track between a station and its Next. Every link is drawn on its own,
-// so a line shaped otherwise (a ring on an ellipse) changes only this.
-TrackSegment LinkSegment(const StationSource& from, const StationSource& to, const QColor& colour) {
+// The track between a station and its Next. Every link is drawn on its own.
+TrackSegment LinkSegment(const StationSource& from, const StationSource& to, const QColor& colour,
+                         bool onRing) {
     TrackSegment segment;
     segment.colour = colour;
     segment.planned = !from.inOperation || !to.inOperation;
+    if (onRing) {
+        segment.points = RingArc(PixelCentre(from.x, from.y), PixelCentre(to.x, to.y));
+        return segment;
+    }
     segment.points.push_back(PixelCentre(from.x, from.y));
     // A bend X of 0 means a straight segment, whatever the bend Y.
     if (from.bendToNext && from.bendToNext->x != 0) {
@@ -51,10 +87,12 @@ StationLabel LayOutLabel(const StationSource& station, const QFontMetricsF& metr
 
 }  // namespace
 
-QFont SchemeFont() {
+QFont SchemeFont(const CitySource& city) {
     // The core DejaVu face is on every build machine, so a city draws the same
-    // everywhere; any sans-serif stands in where it is missing.
-    QFont font(QStringLiteral("DejaVu Sans"));
+    // everywhere; any sans-serif stands in where it is missing. A city too dense
+    // for it on the same scheme takes the condensed face of fonts-dejavu-extra.
+    const bool dense = static_cast<int>(city.stations.size()) > kCondensedFromStations;
+    QFont font(dense ? QStringLiteral("DejaVu Sans Condensed") : QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kLabelPixelSize);
     return font;
@@ -72,6 +110,8 @@ QString StationDisplayName(std::string_view storedName) {
     }
     return name;
 }
+
+SchemeLayout LayOutScheme(const CitySource& city) { return LayOutScheme(city, SchemeFont(city)); }
 
 SchemeLayout LayOutScheme(const CitySource& city, const QFont& font) {
     SchemeLayout layout;
@@ -91,7 +131,8 @@ SchemeLayout LayOutScheme(const CitySource& city, const QFont& font) {
         if (next == nullptr) {
             continue;
         }
-        layout.tracks.push_back(LinkSegment(station, *next, LineColour(city, station.line)));
+        layout.tracks.push_back(LinkSegment(station, *next, LineColour(city, station.line),
+                                            OnDrawnRing(city, station) && OnDrawnRing(city, *next)));
     }
 
     for (const TransferSource& transfer : city.transfers) {

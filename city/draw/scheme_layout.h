@@ -14,8 +14,8 @@
 namespace tnx::city::draw {
 
 // A piece of track from a station to its Next, through the bend point when
-// there is one. Points are pixel centres. A ring line needs nothing special:
-// its last station's Next closes the chain.
+// there is one, or along the ellipse of the ring of the city with code 1.
+// Points are pixel centres.
 struct TrackSegment {
     QColor colour;
     std::vector<QPointF> points;
@@ -49,13 +49,15 @@ struct SchemeLayout {
     std::vector<StationLabel> labels;
 };
 
-// The font station names are set in.
-QFont SchemeFont();
+// The font a city's station names are set in: condensed for a city of more than
+// kCondensedFromStations stations.
+QFont SchemeFont(const CitySource& city);
 
 // The name as shown: the stored UTF-8 name without a trailing "~" and one character.
 QString StationDisplayName(std::string_view storedName);
 
 // Links to stations that do not exist are left out; FindDrawingProblem reports them.
-SchemeLayout LayOutScheme(const CitySource& city, const QFont& font = SchemeFont());
+SchemeLayout LayOutScheme(const CitySource& city);
+SchemeLayout LayOutScheme(const CitySource& city, const QFont& font);
 
 }  // namespace tnx::city::draw

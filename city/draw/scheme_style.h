@@ -29,6 +29,8 @@ constexpr double kTransferInnerWidth = 3.0;
 // Space between the outer edge of a mark and its name.
 constexpr int kLabelGap = 2;
 constexpr int kLabelPixelSize = 9;
+// A city with more stations than this sets its names in the condensed face.
+constexpr int kCondensedFromStations = 100;
 
 inline const QColor kBackground{250, 249, 244};
 inline const QColor kMarkFill{255, 255, 255};
