@@ -1,10 +1,18 @@
 #include "ui/form_environment.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QUrl>
+#include <QWhatsThis>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QThread>
+
+#include "shell/platform/dynamic_library.h"
+#include "ui/help_file.h"
+#include "ui/help_window.h"
 
 namespace tnx::ui {
 
@@ -26,8 +34,26 @@ bool TFormEnvironment::ApplicationActive() const {
     return QGuiApplication::applicationState() == Qt::ApplicationActive;
 }
 
-void TFormEnvironment::ShowHelp(int) {}
+void TFormEnvironment::ShowHelp(int topic) { THelpWindow::Open(HelpFilePath(), topic); }
 
-void TFormEnvironment::ShowContextHelp(QWidget*, int) {}
+void TFormEnvironment::ShowContextHelp(QWidget* control, int topic) {
+    QWhatsThis::showText(control->mapToGlobal(control->rect().center()), HelpTopicText(topic), control);
+}
+
+std::filesystem::path TFormEnvironment::HelpFilePath() const {
+    return platform::ProgramDirectory() / kHelpFileName;
+}
+
+QString TFormEnvironment::HelpTopicText(int topic) const {
+    QString error;
+    const auto help = THelpFile::Load(HelpFilePath(), error);
+    if (!help) return "<p>Справка недоступна: " + error.toHtmlEscaped() + "</p>";
+    const QString text = help->TopicHtml(topic);
+    return text.isEmpty() ? "<p>В справке нет раздела " + QString::number(topic) + ".</p>" : text;
+}
+
+int TFormEnvironment::ExecDialog(QDialog& dialog) { return dialog.exec(); }
+
+bool TFormEnvironment::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 }  // namespace tnx::ui

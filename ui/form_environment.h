@@ -2,8 +2,12 @@
 // message box blocks and the screen width can be chosen.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
+class QDialog;
+class QString;
+class QUrl;
 class QWidget;
 
 namespace tnx::ui {
@@ -18,10 +22,20 @@ public:
     // The start-up pauses that let the splash screen be read.
     virtual void Wait(int milliseconds);
     virtual bool ApplicationActive() const;
-    // The help file at a topic, 0 for its contents; the help window comes with the help file.
+    // The help window at a topic, 0 for its contents.
     virtual void ShowHelp(int topic);
     // A control's help topic as a pop-up.
     virtual void ShowContextHelp(QWidget* control, int topic);
+    // The help file beside the program.
+    virtual std::filesystem::path HelpFilePath() const;
+    // A topic's text for a pop-up; an explanation when the help cannot be read.
+    QString HelpTopicText(int topic) const;
+    // Shows a dialog modally and returns its result.
+    virtual int ExecDialog(QDialog& dialog);
+    // The platform's opener for a mail or web address.
+    virtual bool OpenUrl(const QUrl& url);
 };
+
+inline constexpr const char* kHelpFileName = "tunnex.help";
 
 }  // namespace tnx::ui

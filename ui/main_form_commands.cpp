@@ -9,10 +9,12 @@
 #include <QWindow>
 
 #include "shell/city_names.h"
+#include "ui/about_box.h"
 #include "ui/form_environment.h"
 #include "ui/image_control.h"
 #include "ui/main_form.h"
 #include "ui/menu_panel.h"
+#include "ui/options_dialog.h"
 #include "ui/radio_group.h"
 #include "ui/station_hint.h"
 
@@ -53,7 +55,18 @@ void TForm1::OptionsClick() {
     RadioGroup1->Clear();
     RadioGroup1->hide();
     QCoreApplication::processEvents();
-    // The options dialog opens here once it exists; the search runs after it whatever its result.
+    bool cityLoadFailed = false;
+    {
+        TOptionsDlg dialog(*this, environment_);
+        environment_.ExecDialog(dialog);
+        cityLoadFailed = dialog.CityLoadFailed();
+    }
+    if (cityLoadFailed) {
+        // Neither the chosen city nor the first listed one opens: as at start-up.
+        QCoreApplication::exit(kExitNoLoadableCity);
+        return;
+    }
+    // Whatever the dialog's result.
     ShowRoutes();
 }
 
@@ -62,7 +75,10 @@ void TForm1::InfoClick() { environment_.ShowHelp(0); }
 void TForm1::AboutClick() {
     if (StationHint != nullptr) StationHint->hide();
     TPauseScope pause(AnimationPause);
-    // The About box opens here once it exists.
+    TAboutBox box(this, environment_,
+                  {ProgramVersionText, ProgramBuildText, QCoreApplication::applicationFilePath(), programDirectory_,
+                   Catalog});
+    environment_.ExecDialog(box);
 }
 
 void TForm1::ShowContextMenu(QWidget* control, const QPoint& position) {

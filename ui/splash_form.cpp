@@ -4,6 +4,9 @@
 #include <QProgressBar>
 #include <QScreen>
 
+#include "ui/about_texts.h"
+#include "ui/image_control.h"
+
 namespace tnx::ui {
 namespace {
 
@@ -11,7 +14,7 @@ constexpr int kWidth = 272;
 constexpr int kHeight = 116;
 constexpr int kRightEdge = 254;
 
-QLabel* RightAlignedLabel(QWidget* parent, int y, const QString& text, const QColor& colour, bool bold) {
+QLabel* RightAlignedLabel(QWidget* parent, int y, int height, const QString& text, const QColor& colour, bool bold) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     QFont font = label->font();
@@ -21,7 +24,7 @@ QLabel* RightAlignedLabel(QWidget* parent, int y, const QString& text, const QCo
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    label->setGeometry(0, y, kRightEdge, 30);
+    label->setGeometry(0, y, kRightEdge, height);
     return label;
 }
 
@@ -30,21 +33,15 @@ QLabel* RightAlignedLabel(QWidget* parent, int y, const QString& text, const QCo
 TSplashForm::TSplashForm(QWidget* owner, const QString& versionText, const QString& buildText)
     : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setFixedSize(kWidth, kHeight);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(224, 236, 250));
-    setPalette(palette);
 
-    auto* title = new QLabel("Tunnex", this);
-    QFont titleFont = title->font();
-    titleFont.setPointSize(20);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
-    title->setGeometry(16, 8, 160, 34);
+    Image1 = new TImage(this);
+    Image1->setGeometry(0, 0, kWidth, kHeight);
+    Image1->SetPicture(QImage(":/tunnex/SPLASH"));
 
-    Label1 = RightAlignedLabel(this, 40, "Version " + versionText + " Build." + buildText, QColor(0, 0, 128), true);
-    Label2 = RightAlignedLabel(this, 60, "Загрузка", QColor(0, 0, 0), false);
-    Label3 = RightAlignedLabel(this, 82, "Orvane\nВсе права защищены", QColor(0, 0, 255), false);
+    // In the painting order: picture, version, notice, gauge, status.
+    Label1 = RightAlignedLabel(this, 40, 18, "Version " + versionText + " Build." + buildText, QColor(0, 0, 128),
+                               true);
+    Label3 = RightAlignedLabel(this, 82, 30, kLegalNoticeTwoLines, QColor(0, 0, 255), false);
 
     Gauge1 = new QProgressBar(this);
     Gauge1->setRange(0, kGaugeSteps);
@@ -54,6 +51,8 @@ TSplashForm::TSplashForm(QWidget* owner, const QString& versionText, const QStri
     Gauge1->setStyleSheet(
         "QProgressBar { border: 1px solid rgb(0, 0, 0); background: rgb(20, 163, 248); }"
         "QProgressBar::chunk { background: rgb(56, 213, 245); }");
+
+    Label2 = RightAlignedLabel(this, 60, 14, "Загрузка", QColor(0, 0, 0), false);
 
     // Centred on the desktop rather than on the owner, which is not shown yet.
     if (const QScreen* s = screen()) move(s->geometry().center() - rect().center());

@@ -8,6 +8,8 @@ class QProgressBar;
 
 namespace tnx::ui {
 
+class TImage;
+
 class TSplashForm : public QWidget {
     Q_OBJECT
 public:
@@ -15,6 +17,7 @@ public:
 
     TSplashForm(QWidget* owner, const QString& versionText, const QString& buildText);
 
+    TImage* Image1;        // the picture, the whole form
     QLabel* Label1;        // version and build
     QLabel* Label2;        // status
     QLabel* Label3;        // legal notice

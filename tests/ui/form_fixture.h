@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QSettings>
+#include <QUrl>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <functional>
@@ -31,6 +32,16 @@ public:
         ContextHelp.push_back(topic);
         ContextHelpControl = control;
     }
+    std::filesystem::path HelpFilePath() const override { return TUNNEX_HELP_FILE; }
+    // Never modal: OnDialog acts as the user and gives the result (Rejected without it).
+    int ExecDialog(QDialog& dialog) override {
+        ++DialogsShown;
+        return OnDialog ? OnDialog(dialog) : 0;
+    }
+    bool OpenUrl(const QUrl& url) override {
+        OpenedUrls.push_back(url.toString().toStdString());
+        return true;
+    }
 
     int Screen = 1024;
     bool Active = true;
@@ -41,6 +52,9 @@ public:
     std::vector<int> HelpTopics;
     std::vector<int> ContextHelp;
     QWidget* ContextHelpControl = nullptr;
+    std::function<int(QDialog&)> OnDialog;
+    int DialogsShown = 0;
+    std::vector<std::string> OpenedUrls;
 };
 
 QSettings UserSettings();
