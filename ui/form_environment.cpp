@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 
 #include "shell/platform/dynamic_library.h"
 #include "ui/help_file.h"
@@ -34,7 +35,10 @@ bool TFormEnvironment::ApplicationActive() const {
     return QGuiApplication::applicationState() == Qt::ApplicationActive;
 }
 
-void TFormEnvironment::ShowHelp(int topic) { THelpWindow::Open(HelpFilePath(), topic); }
+void TFormEnvironment::ShowHelp(int topic) {
+    // Once the loop runs, so that help asked for during start-up opens over the main window.
+    QTimer::singleShot(0, qApp, [path = HelpFilePath(), topic] { THelpWindow::Open(path, topic); });
+}
 
 void TFormEnvironment::ShowContextHelp(QWidget* control, int topic) {
     QWhatsThis::showText(control->mapToGlobal(control->rect().center()), HelpTopicText(topic), control);

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QWhatsThis>
 #include <QtTest/QTest>
 
 #include "engine/search_command.h"
@@ -332,6 +333,11 @@ TEST_F(OptionsTest, EveryControlOffersItsHelpTopic) {
         EXPECT_TRUE(control->whatsThis().contains(help->Find(topic)->Title.toHtmlEscaped())) << topic;
     }
     EXPECT_EQ(dialog->PopupMenu1->actions().front()->text(), "Что это такое?");
+
+    // "?" lets the next click on a control show its text.
+    dialog->HelpBtn->click();
+    EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
+    QWhatsThis::leaveWhatsThisMode();
 }
 
 }  // namespace
