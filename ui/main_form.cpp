@@ -68,8 +68,6 @@ TForm1::TForm1(std::filesystem::path programDirectory, TFormEnvironment& environ
     CreateControls();
 }
 
-TForm1::~TForm1() = default;
-
 void TForm1::CreateControls() {
     CreateMenus();
     CreateCaptionBar();
@@ -88,6 +86,7 @@ void TForm1::CreateControls() {
         connect(control, &QWidget::customContextMenuRequested, this,
                 [this, control](const QPoint& position) { ShowContextMenu(control, position); });
     }
+    ConnectMap();
 }
 
 void TForm1::CreateMenus() {

@@ -18,7 +18,10 @@
 #include "shell/city_module.h"
 #include "shell/module_catalog.h"
 #include "ui/animation_pause.h"
+#include "ui/blinking_line.h"
 #include "ui/map_bitmaps.h"
+#include "ui/station_hit_grid.h"
+#include "ui/station_watcher.h"
 
 class QAction;
 class QFrame;
@@ -163,9 +166,21 @@ public:
     int OperatingStations = 0;
     std::string CityVersionText;
 
+    // The living map: pointer on the scheme, route animation, list watcher.
+    void BuildStationHitGrid();
+    void Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void DrawRouteFrame();
+    void ShowRouteFrame();
+    void ShowPlainFrame();
+    // The watcher's update: both listed stations, unless a list is dropped down.
+    void ApplyStationLists();
+    TStationHitGrid StationHitGrid;
+    std::uint8_t LastHintStation = 0;
     // Station lists changed by the user and not yet applied.
-    bool StationChangePending = false;
-    QDateTime LastStationChange;
+    TStationChangeState StationChange;
+    std::unique_ptr<TBlinkingLine> BlinkingLine;
+    std::unique_ptr<TCheckStationsChanged> CheckStationsChanged;
 
     // The ranked routes of the last search.
     const TRouteList& Routes() const { return *routes_; }
@@ -185,11 +200,14 @@ private:
     void SetSplashStatus(const QString& text);
     void FillStationLists();
     void ResetMap();
-    void ApplyStationLists();
     void ShowContextMenu(QWidget* control, const QPoint& position);
     void DrawCaption(const char* resource, const QColor& textColour);
     void SetCaptionButtonColours(const QColor& colour, const QColor& glyph);
     std::uint8_t ListedStation(const TStationComboBox* box) const;
+    void ConnectMap();
+    void ShowStationHint(std::uint8_t station, int x, int y);
+    void StartThreads();
+    void StopThreads();
 
     std::filesystem::path programDirectory_;
     TFormEnvironment& environment_;

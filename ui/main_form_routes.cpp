@@ -127,15 +127,11 @@ void TForm1::EvRadioButtonClick() {
     ShowRoutes();
 }
 
-void TForm1::ComboBox1Change() {
-    StationChangePending = true;
-    LastStationChange = QDateTime::currentDateTime();
-    // Applied at once until the lists are watched for a pause in the user's choosing.
-    ApplyStationLists();
-}
+void TForm1::ComboBox1Change() { StationChange.Arm(TStationChangeState::TClock::now()); }
 
 void TForm1::ApplyStationLists() {
-    StationChangePending = false;
+    // A choice still being made in an open list is not applied.
+    if (ComboBox1->DroppedDown() || ComboBox2->DroppedDown()) return;
     const std::uint8_t finish = ListedStation(ComboBox2);
     const std::uint8_t start = ListedStation(ComboBox1);
     // A list without a selection keeps its endpoint.

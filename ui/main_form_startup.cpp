@@ -118,7 +118,7 @@ std::optional<int> TForm1::FormCreate() {
     platform::ActivateRussianKeyboardLayout();
     GaugeStep();
 
-    StationChangePending = false;
+    StartThreads();
     GaugeStep();
 
     Label1->setText(QString::fromStdString(CityInfoText()));
@@ -153,6 +153,7 @@ void TForm1::FormClose() {
     closed_ = true;
     // The lists stop drawing line icons once the module is gone.
     CityModuleHandle.reset();
+    StopThreads();
     QCoreApplication::processEvents();
 }
 
@@ -192,6 +193,7 @@ bool TForm1::LoadCity(const std::string& fileName) {
     }
 
     FillStationLists();
+    BuildStationHitGrid();
     ResetMap();
     return true;
 }

@@ -136,33 +136,39 @@ TEST_F(EndpointsTest, SameStationShowsTheCityInformationInsteadOfSearching) {
     ExpectMarker(29, form->Bitmaps.Flag2, "end on top");
 }
 
-TEST_F(EndpointsTest, ChoosingInTheListsAppliesBothListedStations) {
+TEST_F(EndpointsTest, ChoosingInTheListsAppliesBothListedStationsOnceTheyAreLeftAlone) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     // As the user does it: the list gets the focus and the keyboard picks an entry.
     form->ComboBox1->setFocus();
     form->ComboBox1->setCurrentIndex(ListIndex("Холодная гора") - 1);
     QTest::keyClick(form->ComboBox1, Qt::Key_Down);
-    EXPECT_EQ(form->StartStation, 12);
-    EXPECT_EQ(form->EndStation, 8) << "the end list still shows the first station";
+    EXPECT_TRUE(form->StationChange.Pending());
+    EXPECT_EQ(form->StartStation, 8) << "not at once";
     const int end = form->ComboBox2->findText("Героев труда");
     form->ComboBox2->setCurrentIndex(end);
     emit form->ComboBox2->activated(end);
-    EXPECT_EQ(form->EndStation, 29);
+    QTRY_COMPARE_WITH_TIMEOUT(form->EndStation, 29, 4000);
+    EXPECT_EQ(form->StartStation, 12) << "both lists in one update";
     EXPECT_EQ(Entries(), QStringList{"28 минут, 1 пересадка"});
-    EXPECT_FALSE(form->StationChangePending);
+    QTRY_VERIFY_WITH_TIMEOUT(!form->StationChange.Pending(), 1000);
 
     // Programmatic selections are not the user's choice.
     form->ComboBox1->setCurrentIndex(ListIndex("Госпром"));
-    EXPECT_EQ(form->StartStation, 12);
+    EXPECT_FALSE(form->StationChange.Pending());
 }
 
 TEST_F(EndpointsTest, ListWithoutSelectionKeepsItsEndpoint) {
     form->ComboBox2->setCurrentIndex(-1);
     form->ComboBox1->setCurrentIndex(ListIndex("Холодная гора"));
-    emit form->ComboBox1->activated(form->ComboBox1->currentIndex());
+    form->ApplyStationLists();
     EXPECT_EQ(form->StartStation, 12);
     EXPECT_EQ(form->EndStation, 8);
+    form->ComboBox1->setCurrentIndex(-1);
+    form->ComboBox2->setCurrentIndex(ListIndex("Героев труда"));
+    form->ApplyStationLists();
+    EXPECT_EQ(form->StartStation, 12);
+    EXPECT_EQ(form->EndStation, 29);
 }
 
 TEST_F(EndpointsTest, StationListsDrawLineIconsAndDisplayNames) {
