@@ -147,7 +147,10 @@ SchemeLayout LayOutScheme(const CitySource& city, const QFont& font) {
     for (const StationSource& station : city.stations) {
         layout.marks.push_back(
             {PixelCentre(station.x, station.y), LineColour(city, station.line), station.inOperation});
-        layout.labels.push_back(LayOutLabel(station, metrics));
+        // A hidden name is shown by a transfer partner of the same name.
+        if (station.label.shown) {
+            layout.labels.push_back(LayOutLabel(station, metrics));
+        }
     }
     return layout;
 }

@@ -1,12 +1,14 @@
 #include "city/pack/city_pack.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "city/pack/pack_errors.h"
 #include "city/pack/route_checks.h"
 #include "city/pack/station_table.h"
 #include "city/pack/transfer_table.h"
 #include "model/cp1251.h"
+#include "model/lookups.h"
 
 namespace tnx::city {
 namespace {
@@ -64,6 +66,31 @@ void CheckConstants(const CitySource& source, PackErrors& errors) {
     }
 }
 
+// A station may leave its name on the scheme to a transfer partner of the same
+// name; that partner must then show it.
+void CheckHiddenNames(const CitySource& source, PackErrors& errors) {
+    const auto shown = [&](int number) -> std::optional<std::string> {
+        if (number < 1 || number > static_cast<int>(source.stations.size())) return std::nullopt;
+        const StationSource& s = source.stations[static_cast<std::size_t>(number - 1)];
+        const auto bytes = Utf8ToCp1251(s.name);
+        if (!bytes) return std::nullopt;
+        return std::string(DisplayName(*bytes));
+    };
+    for (const StationSource& s : source.stations) {
+        if (s.label.shown) continue;
+        const auto name = shown(s.number);
+        bool carried = false;
+        for (const TransferSource& t : source.transfers) {
+            const int other = t.from == s.number ? t.to : t.to == s.number ? t.from : 0;
+            if (other == 0 || other > static_cast<int>(source.stations.size())) continue;
+            carried |= source.stations[static_cast<std::size_t>(other - 1)].label.shown && name && shown(other) == name;
+        }
+        if (!carried)
+            errors.Add(StationSubject(s), s.where, "Label",
+                       "- leaves the name to a transfer partner of the same name, but none shows it");
+    }
+}
+
 // Three blanks before every name, a comma after all but the last, a full stop
 // after the last, CR LF between them, NUL at the end.
 std::string BuildInfo(const CitySource& source, PackErrors& errors) {
@@ -106,6 +133,7 @@ PackResult PackCity(const CitySource& source) {
     const int lineCount = static_cast<int>(source.lines.size());
     CheckStations(source, lineCount, errors);
     CheckConstants(source, errors);
+    CheckHiddenNames(source, errors);
 
     PackedCity city;
     city.changes = BuildTransferTable(source, errors);

@@ -11,7 +11,8 @@
 // Columns are separated by '|', blanks around fields are ignored, '#' starts a
 // comment line. A colour is "#RRGGBB" or "R,G,B"; Open is 1 or 0. A bend is
 // "x,y" or "-". Label is a compass point (N, NE, E, SE, S, SW, W, NW)
-// optionally followed by ",dx,dy" pixels of extra offset.
+// optionally followed by ",dx,dy" pixels of extra offset, or "-" where a
+// transfer partner of the same name carries the name for both.
 #pragma once
 
 #include <array>
@@ -48,6 +49,7 @@ struct LabelPlacement {
     LabelSide side = LabelSide::E;
     int dx = 0;
     int dy = 0;
+    bool shown = true;  // false ("-"): an interchange partner of the same name shows it
 };
 
 struct StationSource {

@@ -83,13 +83,18 @@ std::optional<Point> ParseBend(std::string_view text) {
 }
 
 LabelPlacement ParseLabel(std::string_view text) {
+    if (text == "-") {
+        LabelPlacement hidden;
+        hidden.shown = false;
+        return hidden;
+    }
     static constexpr std::pair<std::string_view, LabelSide> kSides[] = {
         {"N", LabelSide::N}, {"NE", LabelSide::NE}, {"E", LabelSide::E}, {"SE", LabelSide::SE},
         {"S", LabelSide::S}, {"SW", LabelSide::SW}, {"W", LabelSide::W}, {"NW", LabelSide::NW},
     };
     const auto parts = SplitCommas(text);
     if (parts.size() != 1 && parts.size() != 3)
-        throw FieldError("expected a compass point with an optional ,DX,DY, found " + Quoted(text));
+        throw FieldError("expected a compass point with an optional ,DX,DY, or -, found " + Quoted(text));
 
     LabelPlacement placement;
     bool known = false;

@@ -1,5 +1,6 @@
 // The ring of the city with code 1 is drawn on the ellipse the route animation uses,
-// and a city as dense as that one sets its names condensed.
+// and a city as dense as that one sets its names condensed and may show a shared
+// name once.
 #include <QFontMetricsF>
 #include <gtest/gtest.h>
 
@@ -104,6 +105,15 @@ TEST(Ring, NamesOnTheArcClashWithIt) {
     EXPECT_TRUE(mentions(city));
     city.cityCode = 2;
     EXPECT_FALSE(mentions(city));
+}
+
+TEST(SharedNames, AHiddenNameIsNeitherDrawnNorChecked) {
+    CitySource city = Ring(1);
+    city.stations[1].label.shown = false;
+    const SchemeLayout layout = LayOutScheme(city);
+    ASSERT_EQ(layout.labels.size(), 3u);
+    for (const StationLabel& label : layout.labels) EXPECT_NE(label.station, 2);
+    EXPECT_EQ(layout.marks.size(), 4u);
 }
 
 TEST(SchemeFont, DenseCitiesSetTheirNamesNarrower) {
