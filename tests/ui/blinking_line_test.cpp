@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QRadioButton>
 #include <QtTest/QTest>
 #include <chrono>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "form_fixture.h"
 #include "ui/blinking_line.h"
 #include "ui/image_control.h"
+#include "ui/radio_group.h"
 #include "ui/route_frame.h"
 
 namespace tnx::ui::test {
@@ -168,6 +170,17 @@ TEST_F(FormTest, RouteBlinksBetweenTheRoutePictureAndThePlainScheme) {
     EXPECT_GE(plainShown - routeShown, 750ms);
     EXPECT_GE(routeAgain - plainShown, 350ms);
     EXPECT_LT(routeAgain - routeShown, 2500ms);
+
+    // Another entry of the route list shows at the next cycle.
+    form->N3->trigger();  // waiting times off
+    form->N9->trigger();  // every route, not only optimal ones
+    form->SetEndpoints(a, Station("Метростроителей"));
+    ASSERT_EQ(form->RadioGroup1->Count(), 2);
+    form->RadioGroup1->Button(1)->click();
+    QImage second;
+    PaintRouteFrame(second, {form->City, form->Bitmaps, form->StartStation, form->EndStation,
+                             form->Routes().Route(2).Stations, form->Routes().Route(2).ChangeStations});
+    QTRY_VERIFY_WITH_TIMEOUT(showing(second), 3000);
 }
 
 }  // namespace
