@@ -90,6 +90,12 @@ TAboutBox::TAboutBox(QWidget* owner, TFormEnvironment& environment, TAboutSource
 }
 
 TAboutBox::~TAboutBox() {
+    // The tabs are hidden again while the base class deletes them, when this box is
+    // no longer a TAboutBox: they must not call back into it.
+    for (TTabSheet* tab : {TabDevelopers, TabHidden}) {
+        tab->OnShow = nullptr;
+        tab->OnHide = nullptr;
+    }
     // Joined before the images they paint go with the box's children.
     hiddenScroll_.reset();
     developersScroll_.reset();
