@@ -2,6 +2,7 @@
 // fixed sample of pairs of every shipped city (the full grid is tunnex_differential_full).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "shell/city_loader.h"
@@ -60,9 +61,11 @@ TEST(Differential, ShippedCitiesSample) {
         TCity previous;
         ASSERT_TRUE(LoadCityFile(dir / entry.FileName, previous, *loaded, module, error)) << error;
         SCOPED_TRACE(entry.FileName);
-        // About 150 ordered pairs per city, spread over the whole table.
+        // Ordered pairs spread over the whole table: about 150 for a small city, fewer
+        // for a large one, where each literal search costs far more.
         const int n = loaded->City.NumOfStations;
-        CompareGrid(diff, loaded->City, std::max(1, n * (n - 1) / 150), 0);
+        const int pairs = std::clamp(6000 / n, 40, 150);
+        CompareGrid(diff, loaded->City, std::max(1, n * (n - 1) / pairs), 0);
         if (HasFatalFailure()) return;
     }
 }
