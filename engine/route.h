@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "engine/search_index.h"
+#include "engine/wait_bound.h"
 #include "model/station_set.h"
 
 namespace tnx {
@@ -37,6 +38,7 @@ struct TSearchCache {
     TStationTable Stations;
     TTransferTable Changes;
     TSearchIndex Index;
+    TWaitBounds Bounds;
 };
 
 // Records are numbered from 1: Route(1) is Routes[0]. Large: allocate it once, on the heap.

@@ -30,6 +30,7 @@ const TSearchIndex& SearchIndexFor(const TCity& city, TRouteList& list) {
         c.Stations = city.Stations;
         c.Changes = city.Changes;
         BuildSearchIndex(city, c.Index);
+        PrepareWaitBounds(city, c.Bounds);
         c.Valid = true;
     }
     return c.Index;
@@ -72,10 +73,11 @@ void TRouteSearch::SearchFrom(std::uint8_t station, const TRoute& route) {
             const int arrivalLine = city_.Station(option.ToStation).Line;
             if (arrivalLine > kMaxLines) continue;
             if (route.Changes + 1 + index_.MinChanges[arrivalLine][finishLine_] > changesDiff_) continue;
-            // Cut: no route from ToStation takes less than MinMinutes to the end; times
-            // only grow along a branch and BestTime only falls, so a branch that fails the
-            // store test (or passes 255) with that bound now fails it at every later store.
-            const int bound = index_.MinMinutes[option.ToStation][finish_];
+            // Cut: no route from ToStation takes less than its bound to the end (riding,
+            // walking and one wait per ride of non-zero length); times only grow along a
+            // branch and BestTime only falls, so a branch that fails the store test (or
+            // passes 255) with that bound now fails it at every later store.
+            const int bound = bounds_[option.ToStation];
             for (int d = 0; d < directions; ++d) {
                 const TRideEntry& ride = index_.Rides[station][option.FromStation][d];
                 if (!ride.Possible) continue;
@@ -120,6 +122,7 @@ void TRouteSearch::FindRoutes(std::uint8_t start, std::uint8_t finish) {
     if (!Valid(start) || !Valid(finish)) return;
     finish_ = finish;
     finishLine_ = city_.Station(finish).Line;
+    bounds_ = WaitBoundsTo(city_, list_.Cache.Bounds, finish);
     SearchFrom(start, EmptyRoute());
 }
 

@@ -38,6 +38,7 @@ private:
     int capacity_;
     std::uint8_t finish_ = 0;
     std::uint8_t finishLine_ = 0;
+    const std::uint16_t* bounds_ = nullptr;  // least minutes from each station to finish_
     std::uint64_t visited_ = 0;
 };
 

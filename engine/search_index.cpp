@@ -8,7 +8,6 @@
 namespace tnx {
 namespace {
 
-constexpr std::uint16_t kFar = 0xFFFF;
 
 void BuildRides(const TCity& city, TSearchIndex& index) {
     // Only rows and columns 1..NumOfStations are ever read.
@@ -39,40 +38,6 @@ void BuildRides(const TCity& city, TSearchIndex& index) {
             }
         }
     }
-}
-
-void BuildMinMinutes(const TCity& city, TSearchIndex& index) {
-    const int n = city.NumOfStations;
-    static thread_local std::uint16_t d[kMaxStations + 1][kMaxStations + 1];
-    for (int a = 0; a <= n; ++a)
-        for (int b = 0; b <= n; ++b) d[a][b] = a == b ? 0 : kFar;
-    const auto relax = [&](int a, int b, int w) {
-        if (a < 1 || a > n || b < 1 || b > n) return;
-        d[a][b] = std::min<std::uint16_t>(d[a][b], static_cast<std::uint16_t>(w));
-    };
-    for (int a = 1; a <= n; ++a) {
-        const TStation& s = city.Station(static_cast<std::uint8_t>(a));
-        relax(a, s.Next, s.MinutesToNext);
-        relax(a, s.Prev, s.MinutesToPrev);
-    }
-    for (int la = 1; la <= city.NumOfLines; ++la)
-        for (int lb = 1; lb <= city.NumOfLines; ++lb)
-            for (int k = 1; k <= 2; ++k) {
-                const TTransferOption& o =
-                    city.Transfer(static_cast<std::uint8_t>(la), static_cast<std::uint8_t>(lb), k);
-                if (o.Minutes != 0) relax(o.FromStation, o.ToStation, o.Minutes);
-            }
-    for (int k = 1; k <= n; ++k)
-        for (int a = 1; a <= n; ++a) {
-            if (d[a][k] == kFar) continue;
-            for (int b = 1; b <= n; ++b) {
-                const int via = d[a][k] + d[k][b];
-                if (via < d[a][b]) d[a][b] = static_cast<std::uint16_t>(via);
-            }
-        }
-    for (int a = 0; a <= kMaxStations; ++a)
-        for (int b = 0; b <= kMaxStations; ++b)
-            index.MinMinutes[a][b] = a <= n && b <= n ? d[a][b] : kFar;
 }
 
 void BuildMinChanges(const TCity& city, TSearchIndex& index) {
@@ -111,7 +76,6 @@ void BuildMinChanges(const TCity& city, TSearchIndex& index) {
 
 void BuildSearchIndex(const TCity& city, TSearchIndex& index) {
     BuildRides(city, index);
-    BuildMinMinutes(city, index);
     BuildMinChanges(city, index);
 }
 

@@ -1,6 +1,5 @@
 // Everything about a city that the search can work out once instead of per query:
-// every ride between two stations of a line, and lower bounds on what is left of a
-// route from a station to the end.
+// every ride between two stations of a line, and the fewest transfers between lines.
 #pragma once
 
 #include <cstdint>
@@ -20,9 +19,6 @@ struct TRideEntry {
 struct TSearchIndex {
     // Rides[from][to][direction]; off the ring both directions hold the same ride.
     TRideEntry Rides[kMaxStations + 1][kMaxStations + 1][2];
-    // Least minutes of riding and walking from a station to another, waits left out;
-    // 0xFFFF when unreachable.
-    std::uint16_t MinMinutes[kMaxStations + 1][kMaxStations + 1];
     // Least transfers from a line to another; 255 when unreachable.
     std::uint8_t MinChanges[kMaxLines + 1][kMaxLines + 1];
 };

@@ -4,6 +4,7 @@
 
 #include "engine/route_search.h"
 #include "engine/search_index.h"
+#include "engine/wait_bound.h"
 #include "tests/engine/test_city.h"
 
 namespace tnx {
@@ -21,8 +22,6 @@ TEST(SearchIndex, RidesAndBoundsOfTheReferenceCity) {
     EXPECT_TRUE(index->Rides[9][9][0].ZeroLength);
     EXPECT_EQ(index->Rides[36][29][0].Minutes, 15);  // backward, towards 35
 
-    EXPECT_EQ(index->MinMinutes[12][29], 6 + 1 + 15);
-    EXPECT_EQ(index->MinMinutes[12][9], 3 + 2 + 1 + 2 + 2 + 3);  // through 17 -> 9
     EXPECT_EQ(index->MinChanges[1][2], 1);
     EXPECT_EQ(index->MinChanges[2][2], 0);
     EXPECT_EQ(index->MinChanges[1][4], 0xFF);  // no such line
@@ -36,8 +35,27 @@ TEST(SearchIndex, UnreachableStationsHaveNoBound) {
     city.Transfer(3, 2, 1) = {};
     auto index = std::make_unique<TSearchIndex>();
     BuildSearchIndex(city, *index);
-    EXPECT_EQ(index->MinMinutes[12][29], 0xFFFF);
     EXPECT_EQ(index->MinChanges[1][2], 0xFF);
+}
+
+TEST(WaitBounds, CountRidingWalkingAndOneWaitPerRide) {
+    TCity city = test::ReferenceCity();
+    auto bounds = std::make_unique<TWaitBounds>();
+    PrepareWaitBounds(city, *bounds);
+    city.EffectiveWait = city.DayWait;
+    const std::uint16_t* to29 = WaitBoundsTo(city, *bounds, 29);
+    EXPECT_EQ(to29[12], 28);  // (6 + 3) + 1 + (15 + 3): the best route itself
+    EXPECT_EQ(to29[36], 15 + 3);
+    EXPECT_EQ(to29[29], 0);
+    EXPECT_EQ(WaitBoundsTo(city, *bounds, 9)[12], 16);  // the transfer arrives at the end: one wait
+
+    city.EffectiveWait = city.ZeroWait;  // a new wait table is worked out anew
+    EXPECT_EQ(WaitBoundsTo(city, *bounds, 29)[12], 22);
+
+    city.Transfer(1, 2, 1) = {};
+    city.Transfer(1, 3, 1) = {};
+    PrepareWaitBounds(city, *bounds);
+    EXPECT_EQ(WaitBoundsTo(city, *bounds, 29)[12], 0xFFFF);  // line 1 is cut off
 }
 
 TEST(SearchIndex, IsRebuiltWhenTheCityChanges) {
