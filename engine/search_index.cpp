@@ -8,7 +8,6 @@
 namespace tnx {
 namespace {
 
-
 void BuildRides(const TCity& city, TSearchIndex& index) {
     // Only rows and columns 1..NumOfStations are ever read.
     const int n = city.NumOfStations;
