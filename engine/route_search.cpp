@@ -44,7 +44,7 @@ TRouteSearch::TRouteSearch(const TCity& city, TRouteList& list, std::uint8_t cha
 void TRouteSearch::Store(const TRoute& route) {
     if (static_cast<int>(route.Time) - static_cast<int>(list_.BestTime) >= static_cast<int>(timeDiff_))
         return;
-    if (list_.RouteCount >= capacity_) return;  // a full list stores nothing more
+    if (Full()) return;
     ++list_.RouteCount;
     list_.Route(list_.RouteCount) = route;
     if (route.Time < list_.BestTime) list_.BestTime = route.Time;
@@ -57,6 +57,9 @@ void TRouteSearch::Store(const TRoute& route) {
 void TRouteSearch::SearchFrom(std::uint8_t station, const TRoute& route) {
     ++visited_;
     if (route.Changes > changesDiff_) return;
+    // Cut: a full list stores nothing more and BestTime stops falling, so the rest of
+    // the search cannot change the result.
+    if (Full()) return;
 
     const std::uint8_t line = city_.Station(station).Line;
     const int directions = OnRingLine(city_, station) ? 2 : 1;
@@ -94,6 +97,7 @@ void TRouteSearch::SearchFrom(std::uint8_t station, const TRoute& route) {
                 next.Time = static_cast<std::uint8_t>(minutes);
                 next.Changes = static_cast<std::uint8_t>(route.Changes + 1);
                 SearchFrom(option.ToStation, next);
+                if (Full()) return;
             }
         }
     }

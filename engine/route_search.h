@@ -28,6 +28,7 @@ public:
 private:
     void SearchFrom(std::uint8_t station, const TRoute& route);
     void Store(const TRoute& route);
+    bool Full() const { return list_.RouteCount >= capacity_; }
     bool Valid(std::uint8_t station) const { return station >= 1 && station <= city_.NumOfStations; }
 
     const TCity& city_;

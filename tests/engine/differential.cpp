@@ -33,7 +33,8 @@ std::string Describe(const DiffCase& c) {
     static const char* waits[] = {"day", "evening", "none"};
     return std::to_string(c.start) + " -> " + std::to_string(c.finish) + ", changes " +
            std::to_string(c.changesDiff) + ", time diff " + std::to_string(c.timeDiff) + ", wait " +
-           waits[static_cast<int>(c.wait)];
+           waits[static_cast<int>(c.wait)] +
+           (c.capacity < kRouteCapacity ? ", capacity " + std::to_string(c.capacity) : "");
 }
 
 Differential::Differential()
@@ -45,9 +46,9 @@ std::string Differential::Compare(const TCity& city, const DiffCase& c) {
     *city_ = city;
     city_->EffectiveWait = c.wait == Wait::Day ? city.DayWait : c.wait == Wait::Evening ? city.EveningWait
                                                                                         : city.ZeroWait;
-    TRouteSearch fast(*city_, *fast_, c.changesDiff, c.timeDiff);
+    TRouteSearch fast(*city_, *fast_, c.changesDiff, c.timeDiff, c.capacity);
     fast.FindRoutes(c.start, c.finish);
-    reference::LiteralSearch literal(*city_, *literal_, c.changesDiff, c.timeDiff);
+    reference::LiteralSearch literal(*city_, *literal_, c.changesDiff, c.timeDiff, c.capacity);
     literal.FindRoutes(c.start, c.finish);
     ++searches_;
     if (std::string d = SameList(*fast_, *literal_, "stored"); !d.empty()) return d;

@@ -18,6 +18,7 @@ struct DiffCase {
     std::uint8_t changesDiff;
     std::uint8_t timeDiff;
     Wait wait;
+    int capacity = kRouteCapacity;  // below it, the search meets a full list
 };
 
 class Differential {

@@ -49,6 +49,25 @@ TEST(Differential, RandomCities) {
     }
 }
 
+// A list that fills up ends the search early; what was stored must not change.
+TEST(Differential, RandomCitiesWithSmallLists) {
+    Differential diff;
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        const TCity city = RandomCity(seed, seed % 3 == 0 ? 1 : 4);
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const int n = city.NumOfStations;
+        for (int a = 1; a <= n; a += 3)
+            for (int b = n; b >= 1; b -= 2)
+                for (int capacity : {0, 1, 2, 5, 13})
+                    for (int timeDiff : {10, 255}) {
+                        DiffCase c{static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), 5,
+                                   static_cast<std::uint8_t>(timeDiff), Wait::None};
+                        c.capacity = capacity;
+                        ASSERT_EQ(diff.Compare(city, c), "") << Describe(c);
+                    }
+    }
+}
+
 TEST(Differential, ShippedCitiesSample) {
     const std::filesystem::path dir = TUNNEX_PROGRAM_DIR;
     const auto catalog = ScanCityModules(dir);

@@ -227,6 +227,34 @@ TEST_F(SearchTest, FullListStoresNothingMore) {
     EXPECT_EQ(list->RouteCount, 2);
 }
 
+// Eleven two-station lines, each pair of lines joined twice, no waits: every order of
+// lines is a route within 255 minutes, far more than the list holds. Once the list is
+// full the search has nothing left to change and must end, at any ChangesDiff.
+TEST_F(SearchTest, SearchEndsOnceTheListIsFull) {
+    std::vector<test::StationRow> stations;
+    std::vector<test::TransferRow> transfers;
+    static const char* names[] = {"a1", "b1", "a2", "b2", "a3", "b3", "a4", "b4", "a5", "b5", "a6",
+                                  "b6", "a7", "b7", "a8", "b8", "a9", "b9", "a10", "b10", "a11", "b11"};
+    for (int line = 1; line <= 11; ++line) {
+        const int a = 2 * line - 1, b = 2 * line;
+        stations.push_back({a, names[a - 1], line, 20 + 40 * line, 20, b, 0, 1, 0, 1});
+        stations.push_back({b, names[b - 1], line, 20 + 40 * line, 60, 0, a, 0, 1, 1});
+        for (int other = 1; other < line; ++other) {
+            transfers.push_back({2 * other - 1, a, 1});
+            transfers.push_back({2 * other, b, 1});
+        }
+    }
+    const TCity city = MakeCity(2, stations, transfers, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                                {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    for (int changesDiff : {6, 11, 255}) {
+        TRouteSearch search(city, *list, static_cast<std::uint8_t>(changesDiff), 255);
+        search.FindRoutes(1, 22);
+        EXPECT_EQ(list->RouteCount, kRouteCapacity);
+        // Without the stop this visits billions of partial routes at 11 transfers.
+        EXPECT_LT(search.Visited(), 1'000'000u) << changesDiff;
+    }
+}
+
 TEST_F(SearchTest, StartOrEndOutsideTheCityFindsNothing) {
     const TCity city = ReferenceCity();
     EXPECT_EQ(Search(city, 0, 9), 0);

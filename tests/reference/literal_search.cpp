@@ -125,7 +125,7 @@ void LiteralSearch::SearchFrom(std::uint8_t station, std::uint8_t finish, TRoute
         final.route.Lines |= route.Lines;
         final.route.ChangeStations = route.ChangeStations;
         final.route.Changes = route.Changes;
-        if (final.route.Time - list_.BestTime < timeDiff_ && list_.RouteCount < kRouteCapacity) {
+        if (final.route.Time - list_.BestTime < timeDiff_ && list_.RouteCount < capacity_) {
             list_.RouteCount = static_cast<std::uint16_t>(list_.RouteCount + 1);
             list_.Route(list_.RouteCount) = final.route;
             if (final.route.Time < list_.BestTime) list_.BestTime = final.route.Time;

@@ -13,8 +13,11 @@ namespace tnx::reference {
 
 class LiteralSearch {
 public:
-    LiteralSearch(const TCity& city, TRouteList& list, std::uint8_t changesDiff, std::uint8_t timeDiff)
-        : city_(city), list_(list), changesDiff_(changesDiff), timeDiff_(timeDiff) {}
+    // capacity lowers the list's limit of kRouteCapacity records, as in the production search.
+    LiteralSearch(const TCity& city, TRouteList& list, std::uint8_t changesDiff, std::uint8_t timeDiff,
+                  int capacity = kRouteCapacity)
+        : city_(city), list_(list), changesDiff_(changesDiff), timeDiff_(timeDiff),
+          capacity_(capacity < kRouteCapacity ? capacity : kRouteCapacity) {}
 
     // Stores every route in storing order; no ranking.
     void FindRoutes(std::uint8_t start, std::uint8_t finish);
@@ -39,6 +42,7 @@ private:
     TRouteList& list_;
     std::uint8_t changesDiff_;
     std::uint8_t timeDiff_;
+    int capacity_;
     std::uint64_t visited_ = 0;
 };
 
