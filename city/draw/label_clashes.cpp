@@ -31,7 +31,8 @@ bool LineTouches(QPointF from, QPointF to, double halfWidth, const QRectF& r) {
 }
 
 std::string Describe(const StationLabel& label) {
-    return "station " + std::to_string(label.station) + " \"" + label.text.toStdString() + "\"";
+    const QString name = label.secondLine.isEmpty() ? label.text : label.text + u' ' + label.secondLine;
+    return "station " + std::to_string(label.station) + " \"" + name.toStdString() + "\"";
 }
 
 std::string FindClash(const StationLabel& label, const SchemeLayout& layout) {

@@ -72,16 +72,54 @@ TrackSegment LinkSegment(const StationSource& from, const StationSource& to, con
     return segment;
 }
 
+// At the space nearest the middle, so neither line runs much longer than the other.
+std::pair<QString, QString> SplitInTwoLines(const QString& text) {
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u' ' && (best < 0 || std::abs(2 * i - text.size()) < std::abs(2 * best - text.size()))) best = i;
+    }
+    if (best < 0) return {text, QString()};
+    return {text.left(best), text.mid(best + 1)};
+}
+
 StationLabel LayOutLabel(const StationSource& station, const QFontMetricsF& metrics) {
     StationLabel label;
     label.station = station.number;
     label.text = StationDisplayName(station.name);
     label.inOperation = station.inOperation;
 
-    const QSizeF textSize(metrics.horizontalAdvance(label.text), metrics.ascent() + metrics.descent());
+    if (station.label.twoLines) {
+        const auto [first, second] = SplitInTwoLines(label.text);
+        label.text = first;
+        label.secondLine = second;
+    }
+    const double height = metrics.ascent() + metrics.descent();
+    if (label.secondLine.isEmpty()) {
+        const QSizeF textSize(metrics.horizontalAdvance(label.text), height);
+        const QRectF box = LabelBox(PixelCentre(station.x, station.y), station.label, textSize);
+        label.baseline = QPointF(box.left(), box.top() + metrics.ascent());
+        label.ink = metrics.tightBoundingRect(label.text).translated(label.baseline);
+        return label;
+    }
+    // Two lines, one under the other, flush towards the station.
+    const double firstWidth = metrics.horizontalAdvance(label.text);
+    const double secondWidth = metrics.horizontalAdvance(label.secondLine);
+    const double width = std::max(firstWidth, secondWidth);
+    const double spacing = std::floor(height);
+    const QSizeF textSize(width, spacing + height);
     const QRectF box = LabelBox(PixelCentre(station.x, station.y), station.label, textSize);
-    label.baseline = QPointF(box.left(), box.top() + metrics.ascent());
-    label.ink = metrics.tightBoundingRect(label.text).translated(label.baseline);
+    const auto indent = [&](double lineWidth) {
+        switch (station.label.side) {
+            case LabelSide::W: case LabelSide::NW: case LabelSide::SW: return std::round(width - lineWidth);
+            case LabelSide::N: case LabelSide::S: return std::round((width - lineWidth) / 2);
+            default: return 0.0;
+        }
+    };
+    label.baseline = QPointF(box.left() + indent(firstWidth), box.top() + metrics.ascent());
+    label.secondBaseline = QPointF(box.left() + indent(secondWidth), label.baseline.y() + spacing);
+    label.ink = metrics.tightBoundingRect(label.text)
+                    .translated(label.baseline)
+                    .united(metrics.tightBoundingRect(label.secondLine).translated(label.secondBaseline));
     return label;
 }
 

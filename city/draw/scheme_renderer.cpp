@@ -61,6 +61,7 @@ void PaintLabels(QPainter& painter, const SchemeLayout& layout) {
     for (const StationLabel& label : layout.labels) {
         painter.setPen(label.inOperation ? kTextColour : kPlannedTextColour);
         painter.drawText(label.baseline, label.text);
+        if (!label.secondLine.isEmpty()) painter.drawText(label.secondBaseline, label.secondLine);
     }
 }
 

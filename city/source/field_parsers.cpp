@@ -94,18 +94,23 @@ LabelPlacement ParseLabel(std::string_view text) {
     };
     const auto parts = SplitCommas(text);
     if (parts.size() != 1 && parts.size() != 3)
-        throw FieldError("expected a compass point with an optional ,DX,DY, or -, found " + Quoted(text));
+        throw FieldError("expected a compass point with an optional / and ,DX,DY, or -, found " + Quoted(text));
 
     LabelPlacement placement;
+    std::string_view point = parts[0];
+    if (point.size() > 1 && point.back() == '/') {
+        placement.twoLines = true;
+        point.remove_suffix(1);
+    }
     bool known = false;
     for (const auto& [name, side] : kSides) {
-        if (parts[0] == name) {
+        if (point == name) {
             placement.side = side;
             known = true;
         }
     }
     if (!known)
-        throw FieldError("expected one of N, NE, E, SE, S, SW, W, NW, found " + Quoted(parts[0]));
+        throw FieldError("expected one of N, NE, E, SE, S, SW, W, NW, found " + Quoted(point));
     if (parts.size() == 3) {
         placement.dx = ParseInteger(parts[1], -1000, 1000);
         placement.dy = ParseInteger(parts[2], -1000, 1000);

@@ -60,7 +60,13 @@ TEST(ParseLabel, SideWithOptionalOffset) {
     EXPECT_EQ(moved.side, LabelSide::NE);
     EXPECT_EQ(moved.dx, -6);
     EXPECT_EQ(moved.dy, 4);
-    for (const char* bad : {"", "up", "ne", "N,1", "N,1,2,3"})
+    EXPECT_FALSE(moved.twoLines);
+    const auto twoLines = ParseLabel("SW/,2,-1");
+    EXPECT_TRUE(twoLines.twoLines);
+    EXPECT_EQ(twoLines.side, LabelSide::SW);
+    EXPECT_EQ(twoLines.dx, 2);
+    EXPECT_TRUE(ParseLabel("E/").twoLines);
+    for (const char* bad : {"", "up", "ne", "N,1", "N,1,2,3", "/", "N//", "-/"})
         EXPECT_THROW(ParseLabel(bad), FieldError) << bad;
 }
 

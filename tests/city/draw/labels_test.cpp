@@ -3,6 +3,8 @@
 #include "city/draw/label_clashes.h"
 #include "city/draw/label_placement.h"
 #include "city/draw/scheme_layout.h"
+#include <QFontMetricsF>
+
 #include "synthetic_city.h"
 
 namespace tnx::city::draw {
@@ -55,6 +57,56 @@ TEST(LabelClashes, ReportsNamesOnTracksOtherNamesAndTheEdge) {
     EXPECT_TRUE(mentions("station 5 \"Epsilon\" runs off the scheme"));
     EXPECT_FALSE(mentions("Beta\" touches"));
     EXPECT_FALSE(mentions("Zeta\" touches"));
+}
+
+// A long name set in two lines: split at the space nearest its middle, the lines
+// flush towards the station, and the whole of both lines checked for clashes.
+TEST(TwoLineLabels, SplitNearTheMiddleAndFlushTowardsTheStation) {
+    SyntheticCity city;
+    city.Line(1, QColor(200, 0, 0));
+    city.Station(1, 1, 300, 100, LabelSide::W, "Biblioteka imeni Lenina")
+        .Station(2, 1, 300, 200, LabelSide::E, "Aleksandrovsky sad")
+        .Station(3, 1, 300, 300, LabelSide::N, "Odno");
+    for (int n = 1; n <= 3; ++n) city.Get(n).label.twoLines = true;
+    const SchemeLayout layout = LayOutScheme(city.city());
+    ASSERT_EQ(layout.labels.size(), 3u);
+
+    const StationLabel& west = layout.labels[0];
+    EXPECT_EQ(west.text, QStringLiteral("Biblioteka"));
+    EXPECT_EQ(west.secondLine, QStringLiteral("imeni Lenina"));
+    EXPECT_GT(west.secondBaseline.y(), west.baseline.y() + 8);
+    // West of the station both lines end at the same x, near the mark.
+    const QFontMetricsF metrics(layout.font);
+    EXPECT_NEAR(west.baseline.x() + metrics.horizontalAdvance(west.text),
+                west.secondBaseline.x() + metrics.horizontalAdvance(west.secondLine), 1);
+    EXPECT_LT(west.ink.right(), 300);
+    EXPECT_GT(west.ink.right(), 290);
+    EXPECT_GE(west.ink.bottom(), west.secondBaseline.y());
+
+    const StationLabel& east = layout.labels[1];
+    EXPECT_EQ(east.text, QStringLiteral("Aleksandrovsky"));
+    EXPECT_EQ(east.secondLine, QStringLiteral("sad"));
+    EXPECT_EQ(east.baseline.x(), east.secondBaseline.x());
+    // The pair is centred on the station's row.
+    EXPECT_NEAR((east.ink.top() + east.ink.bottom()) / 2, 200.5, 3);
+
+    // A name without a space stays on one line.
+    EXPECT_EQ(layout.labels[2].text, QStringLiteral("Odno"));
+    EXPECT_TRUE(layout.labels[2].secondLine.isEmpty());
+
+    // A track under only the second line is still a clash.
+    SyntheticCity crossed;
+    crossed.Line(1, QColor(200, 0, 0));
+    crossed.Station(1, 1, 300, 100, LabelSide::S, "Biblioteka imeni Lenina")
+        .Station(2, 1, 200, 124, LabelSide::N, "A")
+        .Station(3, 1, 400, 124, LabelSide::N, "B");
+    crossed.Link(2, 3);
+    crossed.Get(1).label.twoLines = true;
+    const std::vector<std::string> clashes = FindLabelClashes(LayOutScheme(crossed.city()));
+    const bool found = std::any_of(clashes.begin(), clashes.end(), [](const std::string& c) {
+        return c.find("station 1 \"Biblioteka imeni Lenina\" touches a track") != std::string::npos;
+    });
+    EXPECT_TRUE(found) << (clashes.empty() ? "no clash" : clashes[0]);
 }
 
 }  // namespace
