@@ -126,6 +126,28 @@ std::vector<std::string> WrongRides(const TCity& city) {
             if (a == b || city.Station(from).Line != city.Station(to).Line) continue;
             const std::string pair = Utf8Name(city, from) + " -> " + Utf8Name(city, to);
 
+            if (OnRingLine(city, from)) {
+                // Round the ring either way; a neighbour is reached by its own link.
+                for (const bool forward : {true, false}) {
+                    TStationSet chain{};
+                    int chainMinutes = LinkMinutes(city, from, to);
+                    if (chainMinutes != 255) {
+                        chain.Add(from);
+                        chain.Add(to);
+                    } else if (!ChainBetween(city, from, to, forward, chain, chainMinutes)) {
+                        wrong.push_back(pair + ": not linked round the ring");
+                        continue;
+                    }
+                    TStationSet ridden{};
+                    int minutes = 0;
+                    const TDirection direction = forward ? TDirection::Forward : TDirection::Backward;
+                    if (!RideLineWithoutWait(city, from, to, direction, ridden, minutes) || !(ridden == chain) ||
+                        minutes != chainMinutes) {
+                        wrong.push_back(pair + ": the ride round the ring is not the chain of the line");
+                    }
+                }
+                continue;
+            }
             TStationSet chain{};
             int chainMinutes = 0;
             if (!ChainBetween(city, from, to, true, chain, chainMinutes) &&
@@ -156,7 +178,9 @@ std::vector<std::string> NetworkProblems(const TCity& city) {
 
         const std::string_view stored = StoredName(s);
         const bool suffixed = DisplayName(stored).size() != stored.size();
-        if (suffixed && stored.back() != static_cast<char>('0' + s.Line % 10)) {
+        // The last digit of the line number; line 11 gives 0.
+        const char digit = s.Line == 11 ? '0' : static_cast<char>('0' + s.Line % 10);
+        if (suffixed && stored.back() != digit) {
             problems.push_back(name + ": suffix is not the last digit of line " + std::to_string(s.Line));
         }
         bool shownTwice = false;
