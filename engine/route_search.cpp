@@ -126,7 +126,7 @@ void TRouteSearch::FindRoutes(std::uint8_t start, std::uint8_t finish) {
     if (!Valid(start) || !Valid(finish)) return;
     finish_ = finish;
     finishLine_ = city_.Station(finish).Line;
-    bounds_ = WaitBoundsTo(city_, list_.Cache.Bounds, finish);
+    bounds_ = WaitBoundsTo(city_, index_, list_.Cache.Bounds, finish);
     SearchFrom(start, EmptyRoute());
 }
 

@@ -2,40 +2,39 @@
 
 #include <algorithm>
 
+#include "engine/search_index.h"
+
 namespace tnx {
 namespace {
 
 constexpr std::uint16_t kFar = 0xFFFF;
 
-// Nodes: the platform of station s is s, its train is kTrain + s.
-constexpr int kTrain = kMaxStations + 1;
+// Nodes: s is "at station s, about to ride its line" (where a transfer arrives);
+// kOff + s is "stepped off at s" (about to walk on, or at the end).
+constexpr int kOff = kMaxStations + 1;
 constexpr int kNodes = 2 * (kMaxStations + 1);
 
-struct HeapEntry {
-    std::uint32_t distance;
-    std::uint16_t node;
-};
-
-// A fixed binary heap: the bound is worked out without allocating.
+// A binary heap over the bounds' own storage, so nothing is allocated.
 class Heap {
 public:
+    explicit Heap(TWaitBounds::HeapEntry* entries) : entries_(entries) {}
     bool Empty() const { return size_ == 0; }
     void Push(std::uint32_t distance, int node) {
         int i = size_++;
         entries_[i] = {distance, static_cast<std::uint16_t>(node)};
-        while (i > 0 && entries_[(i - 1) / 2].distance > entries_[i].distance) {
+        while (i > 0 && entries_[(i - 1) / 2].Distance > entries_[i].Distance) {
             std::swap(entries_[(i - 1) / 2], entries_[i]);
             i = (i - 1) / 2;
         }
     }
-    HeapEntry Pop() {
-        const HeapEntry top = entries_[0];
+    TWaitBounds::HeapEntry Pop() {
+        const TWaitBounds::HeapEntry top = entries_[0];
         entries_[0] = entries_[--size_];
         for (int i = 0;;) {
             const int l = 2 * i + 1, r = l + 1;
             int m = i;
-            if (l < size_ && entries_[l].distance < entries_[m].distance) m = l;
-            if (r < size_ && entries_[r].distance < entries_[m].distance) m = r;
+            if (l < size_ && entries_[l].Distance < entries_[m].Distance) m = l;
+            if (r < size_ && entries_[r].Distance < entries_[m].Distance) m = r;
             if (m == i) break;
             std::swap(entries_[m], entries_[i]);
             i = m;
@@ -44,8 +43,7 @@ public:
     }
 
 private:
-    // Every edge pushes at most once, every node once more at the start.
-    HeapEntry entries_[TWaitBounds::kMaxHops + TWaitBounds::kMaxTransfers + 2 * kNodes];
+    TWaitBounds::HeapEntry* entries_;
     int size_ = 0;
 };
 
@@ -53,23 +51,23 @@ private:
 
 void PrepareWaitBounds(const TCity& city, TWaitBounds& bounds) {
     const int n = city.NumOfStations;
-    // Hop predecessors of station s's train: u whose Next or Prev is s.
     int count[kMaxStations + 2] = {};
-    for (int u = 1; u <= n; ++u) {
-        const TStation& s = city.Station(static_cast<std::uint8_t>(u));
-        if (s.Next >= 1 && s.Next <= n) ++count[s.Next];
-        if (s.Prev >= 1 && s.Prev <= n) ++count[s.Prev];
+    // Stations by line; a line outside 1..NumOfLines holds none the search rides.
+    for (int s = 1; s <= n; ++s) {
+        const int line = city.Station(static_cast<std::uint8_t>(s)).Line;
+        if (line >= 1 && line <= kMaxLines) ++count[line];
     }
-    bounds.HopStart[0] = 0;
-    for (int s = 0; s <= n; ++s) bounds.HopStart[s + 1] = static_cast<std::uint16_t>(bounds.HopStart[s] + count[s]);
+    bounds.LineStart[0] = bounds.LineStart[1] = 0;
+    for (int line = 1; line <= kMaxLines; ++line)
+        bounds.LineStart[line + 1] = static_cast<std::uint16_t>(bounds.LineStart[line] + count[line]);
     std::uint16_t fill[kMaxStations + 2];
-    std::copy(bounds.HopStart, bounds.HopStart + n + 2, fill);
-    for (int u = 1; u <= n; ++u) {
-        const TStation& s = city.Station(static_cast<std::uint8_t>(u));
-        if (s.Next >= 1 && s.Next <= n) bounds.Hops[fill[s.Next]++] = {static_cast<std::uint8_t>(u), s.MinutesToNext};
-        if (s.Prev >= 1 && s.Prev <= n) bounds.Hops[fill[s.Prev]++] = {static_cast<std::uint8_t>(u), s.MinutesToPrev};
+    std::copy(bounds.LineStart, bounds.LineStart + kMaxLines + 2, fill);
+    for (int s = 1; s <= n; ++s) {
+        const int line = city.Station(static_cast<std::uint8_t>(s)).Line;
+        if (line >= 1 && line <= kMaxLines) bounds.LineStations[fill[line]++] = static_cast<std::uint8_t>(s);
     }
-    // Transfer predecessors of station t's platform: F of every option arriving at t.
+
+    // Transfer predecessors of station t: F of every option arriving at t.
     std::fill(count, count + kMaxStations + 2, 0);
     const auto forEachOption = [&](auto visit) {
         for (int a = 1; a <= city.NumOfLines; ++a)
@@ -92,7 +90,8 @@ void PrepareWaitBounds(const TCity& city, TWaitBounds& bounds) {
     bounds.HaveWaits = false;
 }
 
-const std::uint16_t* WaitBoundsTo(const TCity& city, TWaitBounds& bounds, std::uint8_t finish) {
+const std::uint16_t* WaitBoundsTo(const TCity& city, const TSearchIndex& index, TWaitBounds& bounds,
+                                  std::uint8_t finish) {
     if (!bounds.HaveWaits || bounds.Waits != city.EffectiveWait) {
         bounds.Waits = city.EffectiveWait;
         bounds.HaveWaits = true;
@@ -101,35 +100,39 @@ const std::uint16_t* WaitBoundsTo(const TCity& city, TWaitBounds& bounds, std::u
     std::uint16_t* result = bounds.ToFinish[finish];
     if (bounds.Ready[finish]) return result;
 
-    // Backwards from the end's platform. A ride is boarding (the line's wait), hops,
-    // and stepping off; a transfer walks from platform to platform.
+    // Backwards from stepping off at the end.
     const int n = city.NumOfStations;
     std::uint32_t distance[kNodes];
     std::fill(distance, distance + kNodes, 0xFFFFFFFFu);
-    static thread_local Heap heap;
-    heap = Heap();
-    distance[finish] = 0;
-    heap.Push(0, finish);
+    Heap heap(bounds.Heap);
+    const auto relax = [&](int node, std::uint32_t d) {
+        if (d < distance[node]) {
+            distance[node] = d;
+            heap.Push(d, node);
+        }
+    };
+    relax(kOff + finish, 0);
     while (!heap.Empty()) {
-        const HeapEntry e = heap.Pop();
-        if (e.distance != distance[e.node]) continue;
-        const auto relax = [&](int node, std::uint32_t d) {
-            if (d < distance[node]) {
-                distance[node] = d;
-                heap.Push(d, node);
+        const TWaitBounds::HeapEntry e = heap.Pop();
+        if (e.Distance != distance[e.Node]) continue;
+        if (e.Node >= kOff) {
+            // Stepped off at y: ridden there from any station of its line that rides to it.
+            const int y = e.Node - kOff;
+            const int line = city.Station(static_cast<std::uint8_t>(y)).Line;
+            if (line < 1 || line > kMaxLines) continue;
+            const std::uint32_t wait = city.EffectiveWait[static_cast<std::size_t>(line - 1)];
+            for (int i = bounds.LineStart[line]; i < bounds.LineStart[line + 1]; ++i) {
+                const int x = bounds.LineStations[i];
+                for (int d = 0; d < 2; ++d) {
+                    const TRideEntry& ride = index.Rides[x][y][d];
+                    if (ride.Possible) relax(x, e.Distance + ride.Minutes + (ride.ZeroLength ? 0 : wait));
+                }
             }
-        };
-        if (e.node < kTrain) {
-            const int s = e.node;  // a platform: reached by stepping off s's train, or on foot
-            relax(kTrain + s, e.distance);
-            for (int i = bounds.TransferStart[s]; i < bounds.TransferStart[s + 1]; ++i)
-                relax(bounds.Transfers[i].From, e.distance + bounds.Transfers[i].Minutes);
         } else {
-            const int s = e.node - kTrain;  // a train at s: boarded at s, or ridden in from a neighbour
-            const int line = city.Station(static_cast<std::uint8_t>(s)).Line;
-            relax(s, e.distance + city.EffectiveWait[static_cast<std::size_t>(line - 1)]);
-            for (int i = bounds.HopStart[s]; i < bounds.HopStart[s + 1]; ++i)
-                relax(kTrain + bounds.Hops[i].From, e.distance + bounds.Hops[i].Minutes);
+            // At t after a transfer: walked there from where the transfer starts.
+            const int t = e.Node;
+            for (int i = bounds.TransferStart[t]; i < bounds.TransferStart[t + 1]; ++i)
+                relax(kOff + bounds.Transfers[i].From, e.Distance + bounds.Transfers[i].Minutes);
         }
     }
     for (int s = 0; s <= n; ++s)

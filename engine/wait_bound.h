@@ -1,7 +1,8 @@
 // Lower bounds, waits included, on the minutes a partial route still needs from the
-// station a transfer arrived at to the end: every ride of non-zero length waits once
-// for its line's train. Worked out per end station on first use and kept until the
-// city or the wait table changes.
+// station a transfer arrived at to the end: rides as the search makes them (only
+// possible ones, each of non-zero length waiting once for its line's train) and
+// walks. Worked out per end station on first use and kept until the city or the wait
+// table changes.
 #pragma once
 
 #include <cstdint>
@@ -10,18 +11,28 @@
 
 namespace tnx {
 
+struct TSearchIndex;
+
 struct TWaitBounds {
-    // Predecessors in the graph of platforms and trains, from the city's tables.
     struct Edge {
         std::uint8_t From;
         std::uint8_t Minutes;
     };
-    static constexpr int kMaxHops = 2 * kMaxStations;
     static constexpr int kMaxTransfers = kMaxLines * kMaxLines * 2;
-    std::uint16_t HopStart[kMaxStations + 2];
-    Edge Hops[kMaxHops];  // trains that reach a station's train by one hop
+    // Stations grouped by line: a ride can end at a station from any of its line.
+    std::uint16_t LineStart[kMaxLines + 2];
+    std::uint8_t LineStations[kMaxStations];
     std::uint16_t TransferStart[kMaxStations + 2];
-    Edge Transfers[kMaxTransfers];  // platforms that reach a station's platform on foot
+    Edge Transfers[kMaxTransfers];  // stations whose transfer arrives at a station
+
+    // Dijkstra's queue: each station pops once, pushing each ride to it (both ways
+    // round) or walk to it at most once.
+    struct HeapEntry {
+        std::uint32_t Distance;
+        std::uint16_t Node;
+    };
+    static constexpr int kMaxPushes = 2 * kMaxStations * kMaxStations + kMaxTransfers + 2 * (kMaxStations + 1);
+    HeapEntry Heap[kMaxPushes];
 
     bool HaveWaits = false;
     TWaitTable Waits{};
@@ -32,7 +43,9 @@ struct TWaitBounds {
 // Resets bounds for city's tables (at index build).
 void PrepareWaitBounds(const TCity& city, TWaitBounds& bounds);
 
-// Bounds to finish for every station under city's effective wait table.
-const std::uint16_t* WaitBoundsTo(const TCity& city, TWaitBounds& bounds, std::uint8_t finish);
+// Bounds to finish for every station under city's effective wait table; index is the
+// city's search index.
+const std::uint16_t* WaitBoundsTo(const TCity& city, const TSearchIndex& index, TWaitBounds& bounds,
+                                  std::uint8_t finish);
 
 }  // namespace tnx

@@ -255,6 +255,43 @@ TEST_F(SearchTest, SearchEndsOnceTheListIsFull) {
     }
 }
 
+// Ten lines joined every way, and the end's line entered only at a station from which
+// the direction rule heads away from the end: no route exists, and the bound, which
+// counts only rides the search can make, says so before any branch is tried.
+TEST_F(SearchTest, EndReachableOnlyByImpossibleRidesIsCutAtOnce) {
+    std::vector<test::StationRow> stations;
+    std::vector<test::TransferRow> transfers;
+    static const char* names[] = {"a1", "b1", "a2", "b2", "a3", "b3", "a4", "b4", "a5", "b5",
+                                  "a6", "b6", "a7", "b7", "a8", "b8", "a9", "b9", "a10", "b10"};
+    for (int line = 1; line <= 10; ++line) {
+        const int a = 2 * line - 1, b = 2 * line;
+        stations.push_back({a, names[a - 1], line, 20 + 40 * line, 20, b, 0, 1, 0, 1});
+        stations.push_back({b, names[b - 1], line, 20 + 40 * line, 60, 0, a, 0, 1, 1});
+        for (int other = 1; other < line; ++other) {
+            transfers.push_back({2 * other - 1, a, 1});
+            transfers.push_back({2 * other, b, 1});
+        }
+        transfers.push_back({b, 22, 1});
+    }
+    // Line 11: 21 - 22 - 23 - 24; from 22 the end 24 lies nearer 21 than 23, so the ride heads for 21.
+    stations.push_back({21, "p", 11, 100, 100, 22, 0, 1, 0, 1});
+    stations.push_back({22, "x", 11, 300, 300, 23, 21, 1, 1, 1});
+    stations.push_back({23, "q", 11, 550, 550, 24, 22, 1, 1, 1});
+    stations.push_back({24, "f", 11, 110, 110, 0, 23, 0, 1, 1});
+    const TCity city = MakeCity(2, stations, transfers, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                                {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    // Bounded by hops alone, this tries every order of the lines: about 10^5 branches at
+    // 5 transfers, billions at 11 (checked second, so a regression fails rather than hangs).
+    for (int changesDiff : {5, 11}) {
+        TRouteSearch search(city, *list, static_cast<std::uint8_t>(changesDiff), 255);
+        search.FindRoutes(1, 24);
+        EXPECT_EQ(list->RouteCount, 0);
+        ASSERT_LT(search.Visited(), 100u) << changesDiff;
+    }
+    // From 21 the ride to the end is possible (forward), so there the bound is finite.
+    EXPECT_EQ(Search(city, 21, 24, 0, 10), 1);
+}
+
 TEST_F(SearchTest, StartOrEndOutsideTheCityFindsNothing) {
     const TCity city = ReferenceCity();
     EXPECT_EQ(Search(city, 0, 9), 0);

@@ -41,21 +41,24 @@ TEST(SearchIndex, UnreachableStationsHaveNoBound) {
 TEST(WaitBounds, CountRidingWalkingAndOneWaitPerRide) {
     TCity city = test::ReferenceCity();
     auto bounds = std::make_unique<TWaitBounds>();
+    auto index = std::make_unique<TSearchIndex>();
+    BuildSearchIndex(city, *index);
     PrepareWaitBounds(city, *bounds);
     city.EffectiveWait = city.DayWait;
-    const std::uint16_t* to29 = WaitBoundsTo(city, *bounds, 29);
+    const std::uint16_t* to29 = WaitBoundsTo(city, *index, *bounds, 29);
     EXPECT_EQ(to29[12], 28);  // (6 + 3) + 1 + (15 + 3): the best route itself
     EXPECT_EQ(to29[36], 15 + 3);
     EXPECT_EQ(to29[29], 0);
-    EXPECT_EQ(WaitBoundsTo(city, *bounds, 9)[12], 16);  // the transfer arrives at the end: one wait
+    EXPECT_EQ(WaitBoundsTo(city, *index, *bounds, 9)[12], 16);  // the transfer arrives at the end: one wait
 
     city.EffectiveWait = city.ZeroWait;  // a new wait table is worked out anew
-    EXPECT_EQ(WaitBoundsTo(city, *bounds, 29)[12], 22);
+    EXPECT_EQ(WaitBoundsTo(city, *index, *bounds, 29)[12], 22);
 
     city.Transfer(1, 2, 1) = {};
     city.Transfer(1, 3, 1) = {};
+    BuildSearchIndex(city, *index);
     PrepareWaitBounds(city, *bounds);
-    EXPECT_EQ(WaitBoundsTo(city, *bounds, 29)[12], 0xFFFF);  // line 1 is cut off
+    EXPECT_EQ(WaitBoundsTo(city, *index, *bounds, 29)[12], 0xFFFF);  // line 1 is cut off
 }
 
 TEST(SearchIndex, IsRebuiltWhenTheCityChanges) {
