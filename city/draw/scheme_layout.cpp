@@ -93,20 +93,14 @@ StationLabel LayOutLabel(const StationSource& station, const QFontMetricsF& metr
         label.text = first;
         label.secondLine = second;
     }
+    // A second line goes under the first, both flush towards the station.
     const double height = metrics.ascent() + metrics.descent();
-    if (label.secondLine.isEmpty()) {
-        const QSizeF textSize(metrics.horizontalAdvance(label.text), height);
-        const QRectF box = LabelBox(PixelCentre(station.x, station.y), station.label, textSize);
-        label.baseline = QPointF(box.left(), box.top() + metrics.ascent());
-        label.ink = metrics.tightBoundingRect(label.text).translated(label.baseline);
-        return label;
-    }
-    // Two lines, one under the other, flush towards the station.
-    const double firstWidth = metrics.horizontalAdvance(label.text);
-    const double secondWidth = metrics.horizontalAdvance(label.secondLine);
-    const double width = std::max(firstWidth, secondWidth);
     const double spacing = std::floor(height);
-    const QSizeF textSize(width, spacing + height);
+    const bool twoLines = !label.secondLine.isEmpty();
+    const double firstWidth = metrics.horizontalAdvance(label.text);
+    const double secondWidth = twoLines ? metrics.horizontalAdvance(label.secondLine) : 0.0;
+    const double width = std::max(firstWidth, secondWidth);
+    const QSizeF textSize(width, twoLines ? spacing + height : height);
     const QRectF box = LabelBox(PixelCentre(station.x, station.y), station.label, textSize);
     const auto indent = [&](double lineWidth) {
         switch (station.label.side) {
@@ -116,10 +110,11 @@ StationLabel LayOutLabel(const StationSource& station, const QFontMetricsF& metr
         }
     };
     label.baseline = QPointF(box.left() + indent(firstWidth), box.top() + metrics.ascent());
-    label.secondBaseline = QPointF(box.left() + indent(secondWidth), label.baseline.y() + spacing);
-    label.ink = metrics.tightBoundingRect(label.text)
-                    .translated(label.baseline)
-                    .united(metrics.tightBoundingRect(label.secondLine).translated(label.secondBaseline));
+    label.ink = metrics.tightBoundingRect(label.text).translated(label.baseline);
+    if (twoLines) {
+        label.secondBaseline = QPointF(box.left() + indent(secondWidth), label.baseline.y() + spacing);
+        label.ink = label.ink.united(metrics.tightBoundingRect(label.secondLine).translated(label.secondBaseline));
+    }
     return label;
 }
 

@@ -227,25 +227,35 @@ TEST_F(SearchTest, FullListStoresNothingMore) {
     EXPECT_EQ(list->RouteCount, 2);
 }
 
-// Eleven two-station lines, each pair of lines joined twice, no waits: every order of
-// lines is a route within 255 minutes, far more than the list holds. Once the list is
-// full the search has nothing left to change and must end, at any ChangesDiff.
-TEST_F(SearchTest, SearchEndsOnceTheListIsFull) {
+// Two-station lines 1..lines (stations 2L-1 and 2L, 1 minute apart), each pair of
+// lines joined twice by 1-minute walks: every order of lines is a route.
+struct JoinedLines {
     std::vector<test::StationRow> stations;
     std::vector<test::TransferRow> transfers;
-    static const char* names[] = {"a1", "b1", "a2", "b2", "a3", "b3", "a4", "b4", "a5", "b5", "a6",
-                                  "b6", "a7", "b7", "a8", "b8", "a9", "b9", "a10", "b10", "a11", "b11"};
-    for (int line = 1; line <= 11; ++line) {
-        const int a = 2 * line - 1, b = 2 * line;
-        stations.push_back({a, names[a - 1], line, 20 + 40 * line, 20, b, 0, 1, 0, 1});
-        stations.push_back({b, names[b - 1], line, 20 + 40 * line, 60, 0, a, 0, 1, 1});
-        for (int other = 1; other < line; ++other) {
-            transfers.push_back({2 * other - 1, a, 1});
-            transfers.push_back({2 * other, b, 1});
+
+    explicit JoinedLines(int lines) {
+        static const char* names[] = {"a1", "b1", "a2", "b2", "a3", "b3", "a4", "b4", "a5", "b5", "a6",
+                                      "b6", "a7", "b7", "a8", "b8", "a9", "b9", "a10", "b10", "a11", "b11"};
+        for (int line = 1; line <= lines; ++line) {
+            const int a = 2 * line - 1, b = 2 * line;
+            stations.push_back({a, names[a - 1], line, 20 + 40 * line, 20, b, 0, 1, 0, 1});
+            stations.push_back({b, names[b - 1], line, 20 + 40 * line, 60, 0, a, 0, 1, 1});
+            for (int other = 1; other < line; ++other) {
+                transfers.push_back({2 * other - 1, a, 1});
+                transfers.push_back({2 * other, b, 1});
+            }
         }
     }
-    const TCity city = MakeCity(2, stations, transfers, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-                                {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    TCity City() const {
+        return MakeCity(2, stations, transfers, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    }
+};
+
+// Eleven lines joined every way, no waits: far more routes within 255 minutes than the
+// list holds. Once the list is full the search has nothing left to change and must
+// end, at any ChangesDiff.
+TEST_F(SearchTest, SearchEndsOnceTheListIsFull) {
+    const TCity city = JoinedLines(11).City();
     for (int changesDiff : {6, 11, 255}) {
         TRouteSearch search(city, *list, static_cast<std::uint8_t>(changesDiff), 255);
         search.FindRoutes(1, 22);
@@ -259,27 +269,14 @@ TEST_F(SearchTest, SearchEndsOnceTheListIsFull) {
 // the direction rule heads away from the end: no route exists, and the bound, which
 // counts only rides the search can make, says so before any branch is tried.
 TEST_F(SearchTest, EndReachableOnlyByImpossibleRidesIsCutAtOnce) {
-    std::vector<test::StationRow> stations;
-    std::vector<test::TransferRow> transfers;
-    static const char* names[] = {"a1", "b1", "a2", "b2", "a3", "b3", "a4", "b4", "a5", "b5",
-                                  "a6", "b6", "a7", "b7", "a8", "b8", "a9", "b9", "a10", "b10"};
-    for (int line = 1; line <= 10; ++line) {
-        const int a = 2 * line - 1, b = 2 * line;
-        stations.push_back({a, names[a - 1], line, 20 + 40 * line, 20, b, 0, 1, 0, 1});
-        stations.push_back({b, names[b - 1], line, 20 + 40 * line, 60, 0, a, 0, 1, 1});
-        for (int other = 1; other < line; ++other) {
-            transfers.push_back({2 * other - 1, a, 1});
-            transfers.push_back({2 * other, b, 1});
-        }
-        transfers.push_back({b, 22, 1});
-    }
+    JoinedLines network(10);
+    for (int line = 1; line <= 10; ++line) network.transfers.push_back({2 * line, 22, 1});
     // Line 11: 21 - 22 - 23 - 24; from 22 the end 24 lies nearer 21 than 23, so the ride heads for 21.
-    stations.push_back({21, "p", 11, 100, 100, 22, 0, 1, 0, 1});
-    stations.push_back({22, "x", 11, 300, 300, 23, 21, 1, 1, 1});
-    stations.push_back({23, "q", 11, 550, 550, 24, 22, 1, 1, 1});
-    stations.push_back({24, "f", 11, 110, 110, 0, 23, 0, 1, 1});
-    const TCity city = MakeCity(2, stations, transfers, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-                                {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    network.stations.push_back({21, "p", 11, 100, 100, 22, 0, 1, 0, 1});
+    network.stations.push_back({22, "x", 11, 300, 300, 23, 21, 1, 1, 1});
+    network.stations.push_back({23, "q", 11, 550, 550, 24, 22, 1, 1, 1});
+    network.stations.push_back({24, "f", 11, 110, 110, 0, 23, 0, 1, 1});
+    const TCity city = network.City();
     // Bounded by hops alone, this tries every order of the lines: about 10^5 branches at
     // 5 transfers, billions at 11 (checked second, so a regression fails rather than hangs).
     for (int changesDiff : {5, 11}) {
