@@ -1,0 +1,237 @@
+// tnx-place CITY_FOLDER [--radius R] [--iterations N] [--region X0,Y0,X1,Y1] [--write]
+//
+// Searches a Label for every shown station name so that no name touches a track,
+// a transfer, a mark or another name, by the same rules as tnx-draw's check.
+// Each name may take any side, one or two lines, and an offset of up to R pixels;
+// near and plain placements are preferred. Names of stations outside the region
+// keep their Label. Prints the stations with no free spot at all (the scheme must
+// change there) and the names still touching, and with --write stores the Labels.
+#include <QGuiApplication>
+#include <QLineF>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+#include "city/draw/layout/stations_file_edit.h"
+#include "city/draw/scheme_layout.h"
+#include "city/draw/scheme_style.h"
+#include "city/source/city_source.h"
+
+namespace {
+
+using namespace tnx::city;
+using namespace tnx::city::draw;
+
+constexpr double kClearance = 1.0;  // as tnx-draw's check
+constexpr const char* kSideNames[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+
+double DistanceToRect(QPointF p, const QRectF& r) {
+    const double dx = std::max({r.left() - p.x(), 0.0, p.x() - r.right()});
+    const double dy = std::max({r.top() - p.y(), 0.0, p.y() - r.bottom()});
+    return std::hypot(dx, dy);
+}
+
+bool LineTouches(QPointF from, QPointF to, double halfWidth, const QRectF& r) {
+    const double reach = halfWidth + kClearance + 1;
+    if (!QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach).intersects(r)) return false;
+    const int steps = std::max(1, static_cast<int>(std::ceil(QLineF(from, to).length() * 2)));
+    for (int i = 0; i <= steps; ++i) {
+        if (DistanceToRect(from + (to - from) * (static_cast<double>(i) / steps), r) < halfWidth + kClearance) return true;
+    }
+    return false;
+}
+
+bool TouchesDrawing(const QRectF& ink, const SchemeLayout& layout) {
+    if (ink.left() < 0 || ink.top() < 0 || ink.right() > kSchemeWidth || ink.bottom() > kSchemeHeight) return true;
+    for (const TrackSegment& track : layout.tracks) {
+        const double halfWidth = (track.planned ? kPlannedTrackWidth : kTrackWidth) / 2;
+        for (std::size_t i = 1; i < track.points.size(); ++i) {
+            if (LineTouches(track.points[i - 1], track.points[i], halfWidth, ink)) return true;
+        }
+    }
+    for (const TransferLink& link : layout.transfers) {
+        if (LineTouches(link.from, link.to, kTransferOuterWidth / 2, ink)) return true;
+    }
+    for (const StationMark& mark : layout.marks) {
+        const double radius = mark.inOperation ? kMarkRadius + kMarkRingWidth / 2
+                                               : kPlannedMarkRadius + kPlannedMarkRingWidth / 2;
+        if (DistanceToRect(mark.centre, ink) < radius + kClearance) return true;
+    }
+    return false;
+}
+
+bool NamesTouch(const QRectF& a, const QRectF& b) {
+    return a.adjusted(-kClearance, -kClearance, kClearance, kClearance).intersects(b);
+}
+
+struct Placement {
+    LabelPlacement label;
+    QRectF ink;
+    double cost = 0;  // offset, two lines and diagonal sides cost a little
+    bool free = true;
+};
+
+std::string LabelField(const LabelPlacement& label) {
+    std::string field = kSideNames[static_cast<int>(label.side)];
+    if (label.twoLines) field += "/";
+    if (label.dx != 0 || label.dy != 0) field += "," + std::to_string(label.dx) + "," + std::to_string(label.dy);
+    return field;
+}
+
+struct Options {
+    std::string folder;
+    int radius = 9;
+    long iterations = 2000000;
+    QRectF region{-1e9, -1e9, 2e9, 2e9};
+    bool write = false;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const bool hasValue = i + 1 < argc;
+        if (!std::strcmp(argv[i], "--radius") && hasValue) {
+            options.radius = std::atoi(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--iterations") && hasValue) {
+            options.iterations = std::atol(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--region") && hasValue) {
+            int x0, y0, x1, y1;
+            if (std::sscanf(argv[++i], "%d,%d,%d,%d", &x0, &y0, &x1, &y1) != 4) return false;
+            options.region = QRectF(QPointF(x0, y0), QPointF(x1, y1));
+        } else if (!std::strcmp(argv[i], "--write")) {
+            options.write = true;
+        } else if (argv[i][0] != '-' && options.folder.empty()) {
+            options.folder = argv[i];
+        } else {
+            return false;
+        }
+    }
+    return !options.folder.empty() && options.radius >= 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: tnx-place CITY_FOLDER [--radius R] [--iterations N] [--region X0,Y0,X1,Y1] [--write]\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const ParseResult parsed = ParseCityFolder(options.folder);
+    if (!parsed.city) {
+        std::fprintf(stderr, "tnx-place: %s\n", parsed.error.c_str());
+        return 1;
+    }
+    const CitySource& city = *parsed.city;
+    const SchemeLayout drawing = LayOutScheme(city);
+
+    // The ink of every station's name on each side, in one and two lines, unshifted:
+    // a whole-pixel offset moves the ink by exactly that much.
+    std::vector<std::vector<QRectF>> baseInk;  // [side * 2 + twoLines][station index]
+    for (int side = 0; side < 8; ++side) {
+        for (int twoLines = 0; twoLines < 2; ++twoLines) {
+            CitySource variant = city;
+            for (StationSource& station : variant.stations) station.label = {LabelSide(side), 0, 0, true, twoLines == 1};
+            std::vector<QRectF> inks;
+            for (const StationLabel& label : LayOutScheme(variant).labels) inks.push_back(label.ink);
+            baseInk.push_back(inks);
+        }
+    }
+
+    std::vector<std::size_t> shown;
+    std::vector<std::vector<Placement>> choices;
+    for (std::size_t s = 0; s < city.stations.size(); ++s) {
+        const StationSource& station = city.stations[s];
+        if (!station.label.shown) continue;
+        const bool movable = options.region.contains(QPointF(station.x, station.y));
+        const bool canBreak = StationDisplayName(station.name).contains(u' ') || station.label.twoLines;
+        const int reach = std::max({options.radius, std::abs(station.label.dx), std::abs(station.label.dy)});
+        std::vector<Placement> all;
+        for (int side = 0; side < 8; ++side) {
+            for (int twoLines = 0; twoLines < (canBreak ? 2 : 1); ++twoLines) {
+                for (int dx = -reach; dx <= reach; ++dx) {
+                    for (int dy = -reach; dy <= reach; ++dy) {
+                        const LabelPlacement label{LabelSide(side), dx, dy, true, twoLines == 1};
+                        const bool current = LabelField(label) == LabelField(station.label);
+                        if (!movable && !current) continue;
+                        if (!current && (std::abs(dx) > options.radius || std::abs(dy) > options.radius)) continue;
+                        const QRectF ink = baseInk[side * 2 + twoLines][s].translated(dx, dy);
+                        const double cost = 1.5 * (std::abs(dx) + std::abs(dy)) + (twoLines ? 6 : 0) + (side % 2 ? 2 : 0) +
+                                            (side == 0 || side == 4 ? 1 : 0);
+                        all.push_back({label, ink, cost, !TouchesDrawing(ink, drawing)});
+                    }
+                }
+            }
+        }
+        std::vector<Placement> free;
+        std::copy_if(all.begin(), all.end(), std::back_inserter(free), [](const Placement& p) { return p.free; });
+        if (free.empty()) {
+            std::printf("no free spot: station %d \"%s\"\n", station.number, std::string(StationDisplayName(station.name).toStdString()).c_str());
+            for (Placement& p : all) p.cost += 1000;
+            std::sort(all.begin(), all.end(), [](const Placement& a, const Placement& b) { return a.cost < b.cost; });
+            all.resize(std::min<std::size_t>(all.size(), 200));
+            free = all;
+        }
+        shown.push_back(s);
+        choices.push_back(free);
+    }
+
+    // Annealing over one placement per name; a touching pair costs like a blocked name.
+    std::vector<std::size_t> pick(shown.size());
+    for (std::size_t k = 0; k < shown.size(); ++k) {
+        pick[k] = std::min_element(choices[k].begin(), choices[k].end(), [](auto& a, auto& b) { return a.cost < b.cost; }) -
+                  choices[k].begin();
+    }
+    std::vector<std::vector<std::size_t>> neighbours(shown.size());
+    for (std::size_t a = 0; a < shown.size(); ++a) {
+        QRectF reachA;
+        for (const Placement& p : choices[a]) reachA = reachA.united(p.ink);
+        for (std::size_t b = 0; b < shown.size(); ++b) {
+            QRectF reachB;
+            for (const Placement& p : choices[b]) reachB = reachB.united(p.ink);
+            if (a != b && NamesTouch(reachA, reachB)) neighbours[a].push_back(b);
+        }
+    }
+    const auto localCost = [&](std::size_t a, std::size_t choice) {
+        double cost = choices[a][choice].cost;
+        for (std::size_t b : neighbours[a]) {
+            if (NamesTouch(choices[a][choice].ink, choices[b][pick[b]].ink)) cost += 1000;
+        }
+        return cost;
+    };
+    std::mt19937 random(42);
+    for (long step = 0; step < options.iterations; ++step) {
+        const double temperature = 50 * std::pow(0.002, static_cast<double>(step) / options.iterations);
+        const std::size_t a = random() % shown.size();
+        const std::size_t choice = random() % choices[a].size();
+        const double delta = localCost(a, choice) - localCost(a, pick[a]);
+        if (delta <= 0 || std::uniform_real_distribution<>(0, 1)(random) < std::exp(-delta / temperature)) pick[a] = choice;
+    }
+
+    std::map<int, tnx::city::layout::StationEdit> edits;
+    int touching = 0;
+    for (std::size_t a = 0; a < shown.size(); ++a) {
+        const StationSource& station = city.stations[shown[a]];
+        const Placement& placed = choices[a][pick[a]];
+        for (std::size_t b : neighbours[a]) {
+            if (b > a && NamesTouch(placed.ink, choices[b][pick[b]].ink)) {
+                ++touching;
+                std::printf("names touch: stations %d and %d\n", station.number, city.stations[shown[b]].number);
+            }
+        }
+        if (LabelField(placed.label) != LabelField(station.label)) {
+            std::printf("%d %s\n", station.number, LabelField(placed.label).c_str());
+            edits[station.number].label = LabelField(placed.label);
+        }
+    }
+    std::printf("%d pair(s) of names touch\n", touching);
+    std::string error;
+    if (options.write && !tnx::city::layout::EditStationsFile(options.folder, edits, error)) {
+        std::fprintf(stderr, "tnx-place: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
