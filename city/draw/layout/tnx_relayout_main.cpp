@@ -66,11 +66,12 @@ void Raster() {
     forb.assign((GW+1)*(GH+1), 0);
     for (int y = 0; y < GH; ++y) for (int x = 0; x < GW; ++x) forb[(y+1)*(GW+1)+x+1] = g[y*GW+x] + forb[y*(GW+1)+x+1] + forb[(y+1)*(GW+1)+x] - forb[y*(GW+1)+x];
 }
-bool Free(double l, double t, double r, double b) {
-    if (l < 0 || t < 0 || r > W || b > H) return false;
+// Raster cells under the box that a name may not cover; 0 when the box is free.
+int Blocked(double l, double t, double r, double b) {
+    if (l < 0 || t < 0 || r > W || b > H) return 1 << 20;
     const int GW = W*S;
     int x0 = std::floor(l*S), x1 = std::min(GW, int(std::ceil(r*S))), y0 = std::floor(t*S), y1 = std::min(H*S, int(std::ceil(b*S)));
-    return forb[y1*(GW+1)+x1] - forb[y0*(GW+1)+x1] - forb[y1*(GW+1)+x0] + forb[y0*(GW+1)+x0] == 0;
+    return forb[y1*(GW+1)+x1] - forb[y0*(GW+1)+x1] - forb[y1*(GW+1)+x0] + forb[y0*(GW+1)+x0];
 }
 QRectF Ink(int i, const Cand& c) { const Rel& r = rel[i][c.combo]; return QRectF(QPointF(X[i]+.5+r.l+c.dx, Y[i]+.5+r.t+c.dy), QPointF(X[i]+.5+r.r+c.dx, Y[i]+.5+r.b+c.dy)); }
 bool Over(const QRectF& a, const QRectF& b) { return a.adjusted(-1,-1,1,1).intersects(b); }
@@ -78,17 +79,22 @@ std::vector<int> shown; std::vector<std::vector<Cand>> cands; std::vector<int> p
 std::mt19937 rng(1);
 double LabelScore(bool verbose = false) {
     Raster();
-    int nofree = 0; cands.assign(N, {});
+    // A name with no free spot costs more the more its least blocked spot is covered,
+    // so moves that nearly free it are taken.
+    double nofree = 0; cands.assign(N, {});
     for (int i : shown) {
+        int leastBlocked = 1 << 20;
         for (int combo = 0; combo < 16; ++combo) {
             if ((combo & 1) && !hasSpace[i]) continue;
             for (int dx = -R; dx <= R; ++dx) for (int dy = -R; dy <= R; ++dy) {
                 Cand c{combo, dx, dy, 1.5*(std::abs(dx)+std::abs(dy)) + ((combo&1) ? 6 : 0) + (((combo>>1)%2) ? 2 : 0) + (((combo>>1)==0||(combo>>1)==4) ? 1 : 0)};
                 QRectF k = Ink(i, c);
-                if (Free(k.left(), k.top(), k.right(), k.bottom())) cands[i].push_back(c);
+                const int blocked = Blocked(k.left(), k.top(), k.right(), k.bottom());
+                if (blocked == 0) cands[i].push_back(c);
+                leastBlocked = std::min(leastBlocked, blocked);
             }
         }
-        if (cands[i].empty()) { ++nofree; if (verbose) std::printf("no free spot: station %d %s\n", city.stations[i].number, city.stations[i].name.c_str()); }
+        if (cands[i].empty()) { nofree += 1 + std::min(leastBlocked, 400) / 40.0; if (verbose) std::printf("no free spot: station %d %s\n", city.stations[i].number, city.stations[i].name.c_str()); }
         std::sort(cands[i].begin(), cands[i].end(), [](auto& a, auto& b){ return a.cost < b.cost; });
     }
     // greedy + ICM passes
