@@ -73,10 +73,26 @@ struct Placement {
     bool free = true;
 };
 
+// A name nearer to another station's mark than to its own reads as that station's.
+double OwnerPenalty(std::size_t own, const QRectF& ink, const CitySource& city) {
+    const auto centre = [&](std::size_t s) { return QPointF(city.stations[s].x + 0.5, city.stations[s].y + 0.5); };
+    const double ownDistance = DistanceToRect(centre(own), ink);
+    double penalty = 0;
+    for (std::size_t other = 0; other < city.stations.size(); ++other) {
+        if (other != own && DistanceToRect(centre(other), ink) < ownDistance + 2) penalty += 30;
+    }
+    return penalty;
+}
+
 std::string LabelField(const LabelPlacement& label) {
     std::string field = kSideNames[static_cast<int>(label.side)];
     if (label.twoLines) field += "/";
-    if (label.dx != 0 || label.dy != 0) field += "," + std::to_string(label.dx) + "," + std::to_string(label.dy);
+    if (label.dx != 0 || label.dy != 0) {
+        field += ',';
+        field += std::to_string(label.dx);
+        field += ',';
+        field += std::to_string(label.dy);
+    }
     return field;
 }
 
@@ -161,7 +177,7 @@ int main(int argc, char** argv) {
                         const QRectF ink = baseInk[side * 2 + twoLines][s].translated(dx, dy);
                         const double cost = 1.5 * (std::abs(dx) + std::abs(dy)) + (twoLines ? 6 : 0) + (side % 2 ? 2 : 0) +
                                             (side == 0 || side == 4 ? 1 : 0);
-                        all.push_back({label, ink, cost, !TouchesDrawing(ink, drawing)});
+                        all.push_back({label, ink, cost + OwnerPenalty(s, ink, city), !TouchesDrawing(ink, drawing)});
                     }
                 }
             }

@@ -1,4 +1,5 @@
-// tnx-relayout CITY_FOLDER --move N,N,... [--reach D] [--iterations N] [--window X0,Y0,X1,Y1] [--write]
+// tnx-relayout CITY_FOLDER --move N,N,... [--reach D] [--iterations N] [--window X0,Y0,X1,Y1]
+//                  [--radius R] [--label-steps N] [--seed N] [--write]
 //
 // Moves the listed stations by up to D pixels each so that every name can be placed
 // clear of tracks, transfers, marks and other names, while lines stay straight,
@@ -33,6 +34,7 @@ std::vector<std::array<Rel,16>> rel; std::vector<bool> hasSpace;
 std::vector<std::vector<QPointF>> ringArc;  // fixed ring polylines, per station index (to next)
 std::vector<int> forb; // SAT (W*S+1)*(H*S+1)
 int R = 8;
+int labelSteps = 3000;
 double DistSeg(double px, double py, const Seg& s) {
     double vx = s.bx - s.ax, vy = s.by - s.ay, L = vx*vx + vy*vy;
     double t = L > 0 ? std::clamp(((px - s.ax)*vx + (py - s.ay)*vy) / L, 0.0, 1.0) : 0;
@@ -76,7 +78,7 @@ int Blocked(double l, double t, double r, double b) {
 QRectF Ink(int i, const Cand& c) { const Rel& r = rel[i][c.combo]; return QRectF(QPointF(X[i]+.5+r.l+c.dx, Y[i]+.5+r.t+c.dy), QPointF(X[i]+.5+r.r+c.dx, Y[i]+.5+r.b+c.dy)); }
 bool Over(const QRectF& a, const QRectF& b) { return a.adjusted(-1,-1,1,1).intersects(b); }
 std::vector<int> shown; std::vector<std::vector<Cand>> cands; std::vector<int> pick;
-std::mt19937 rng(1);
+std::mt19937 rng;
 double LabelScore(bool verbose = false) {
     Raster();
     // A name with no free spot costs more the more its least blocked spot is covered,
@@ -121,6 +123,23 @@ double LabelScore(bool verbose = false) {
         }
         if (!changed) break;
     }
+    // Greedy passes stop at the first arrangement no single name can improve; a short
+    // annealing run lets two crowded names trade places.
+    std::vector<int> placed; for (int i : shown) if (pick[i] >= 0) placed.push_back(i);
+    double score = 0, bestScore = 0;
+    std::vector<int> bestPick = pick; std::vector<QRectF> bestInk = ink;
+    for (int step = 0; step < labelSteps && !placed.empty(); ++step) {
+        const double temperature = 200 * std::pow(0.005, double(step) / labelSteps);
+        const int i = placed[rng() % placed.size()];
+        const int k = rng() % cands[i].size();
+        const QRectF r = Ink(i, cands[i][k]);
+        const double delta = cands[i][k].cost + 300.0 * conflicts(i, r) - cands[i][pick[i]].cost - 300.0 * conflicts(i, ink[i]);
+        if (delta <= 0 || std::uniform_real_distribution<>(0, 1)(rng) < std::exp(-delta / temperature)) {
+            pick[i] = k; ink[i] = r; score += delta;
+            if (score < bestScore - 1e-9) { bestScore = score; bestPick = pick; bestInk = ink; }
+        }
+    }
+    pick = bestPick; ink = bestInk;
     for (int i : shown) if (pick[i] >= 0) { total += cands[i][pick[i]].cost; int c = conflicts(i, ink[i]); overlaps += c; if (c && verbose) std::printf("name touches another: station %d %s\n", city.stations[i].number, city.stations[i].name.c_str()); }
     return 1000.0 * nofree + 150.0 * overlaps + total;
 }
@@ -197,12 +216,15 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--reach") && hasValue) D = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--iterations") && hasValue) iters = std::atol(argv[++i]);
         else if (!std::strcmp(argv[i], "--window") && hasValue) window = argv[++i];
+        else if (!std::strcmp(argv[i], "--radius") && hasValue) R = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--label-steps") && hasValue) labelSteps = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--seed") && hasValue) rng.seed(std::atoi(argv[++i]));
         else if (!std::strcmp(argv[i], "--write")) write = true;
         else if (argv[i][0] != '-' && folder.empty()) folder = argv[i];
         else folder.clear(), i = argc;
     }
     if (folder.empty() || moveList.empty()) {
-        std::fprintf(stderr, "usage: tnx-relayout CITY_FOLDER --move N,N,... [--reach D] [--iterations N] [--window X0,Y0,X1,Y1] [--write]\n");
+        std::fprintf(stderr, "usage: tnx-relayout CITY_FOLDER --move N,N,... [--reach D] [--iterations N] [--window X0,Y0,X1,Y1] [--radius R] [--label-steps N] [--seed N] [--write]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen"); QGuiApplication app(argc, argv);
