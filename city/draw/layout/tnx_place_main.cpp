@@ -1,4 +1,4 @@
-// tnx-place CITY_FOLDER [--radius R] [--iterations N] [--region X0,Y0,X1,Y1] [--write]
+// tnx-place CITY_FOLDER [--radius R] [--iterations N] [--region X0,Y0,X1,Y1] [--owner-weight W] [--write]
 //
 // Searches a Label for every shown station name so that no name touches a track,
 // a transfer, a mark or another name, by the same rules as tnx-draw's check.
@@ -74,12 +74,12 @@ struct Placement {
 };
 
 // A name nearer to another station's mark than to its own reads as that station's.
-double OwnerPenalty(std::size_t own, const QRectF& ink, const CitySource& city) {
+double OwnerPenalty(std::size_t own, const QRectF& ink, const CitySource& city, double weight) {
     const auto centre = [&](std::size_t s) { return QPointF(city.stations[s].x + 0.5, city.stations[s].y + 0.5); };
     const double ownDistance = DistanceToRect(centre(own), ink);
     double penalty = 0;
     for (std::size_t other = 0; other < city.stations.size(); ++other) {
-        if (other != own && DistanceToRect(centre(other), ink) < ownDistance + 2) penalty += 30;
+        if (other != own && DistanceToRect(centre(other), ink) < ownDistance + 2) penalty += weight;
     }
     return penalty;
 }
@@ -101,6 +101,7 @@ struct Options {
     int radius = 9;
     long iterations = 2000000;
     QRectF region{-1e9, -1e9, 2e9, 2e9};
+    double ownerWeight = 30;
     bool write = false;
 };
 
@@ -115,6 +116,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             int x0, y0, x1, y1;
             if (std::sscanf(argv[++i], "%d,%d,%d,%d", &x0, &y0, &x1, &y1) != 4) return false;
             options.region = QRectF(QPointF(x0, y0), QPointF(x1, y1));
+        } else if (!std::strcmp(argv[i], "--owner-weight") && hasValue) {
+            options.ownerWeight = std::atof(argv[++i]);
         } else if (!std::strcmp(argv[i], "--write")) {
             options.write = true;
         } else if (argv[i][0] != '-' && options.folder.empty()) {
@@ -131,7 +134,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: tnx-place CITY_FOLDER [--radius R] [--iterations N] [--region X0,Y0,X1,Y1] [--write]\n");
+        std::fprintf(stderr, "usage: tnx-place CITY_FOLDER [--radius R] [--iterations N] [--region X0,Y0,X1,Y1] [--owner-weight W] [--write]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -177,7 +180,7 @@ int main(int argc, char** argv) {
                         const QRectF ink = baseInk[side * 2 + twoLines][s].translated(dx, dy);
                         const double cost = 1.5 * (std::abs(dx) + std::abs(dy)) + (twoLines ? 6 : 0) + (side % 2 ? 2 : 0) +
                                             (side == 0 || side == 4 ? 1 : 0);
-                        all.push_back({label, ink, cost + OwnerPenalty(s, ink, city), !TouchesDrawing(ink, drawing)});
+                        all.push_back({label, ink, cost + OwnerPenalty(s, ink, city, options.ownerWeight), !TouchesDrawing(ink, drawing)});
                     }
                 }
             }
@@ -243,7 +246,9 @@ int main(int argc, char** argv) {
             edits[station.number].label = LabelField(placed.label);
         }
     }
-    std::printf("%d pair(s) of names touch\n", touching);
+    double totalCost = 0;
+    for (std::size_t a = 0; a < shown.size(); ++a) totalCost += choices[a][pick[a]].cost;
+    std::printf("%d pair(s) of names touch; placement cost %.1f\n", touching, totalCost);
     std::string error;
     if (options.write && !tnx::city::layout::EditStationsFile(options.folder, edits, error)) {
         std::fprintf(stderr, "tnx-place: %s\n", error.c_str());
