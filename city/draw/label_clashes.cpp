@@ -19,6 +19,9 @@ double DistanceToRect(QPointF p, const QRectF& r) {
 }
 
 bool LineTouches(QPointF from, QPointF to, double halfWidth, const QRectF& r) {
+    // No sample of the segment can come nearer than its box does.
+    const double reach = halfWidth + kClearance + 1;
+    if (!QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach).intersects(r)) return false;
     const double length = QLineF(from, to).length();
     const int steps = std::max(1, static_cast<int>(std::ceil(length * 2)));
     for (int i = 0; i <= steps; ++i) {
@@ -41,10 +44,16 @@ std::string FindClash(const StationLabel& label, const SchemeLayout& layout) {
         return "runs off the scheme";
     }
     for (const StationLabel& other : layout.labels) {
-        if (&other != &label && ink.adjusted(-kClearance, -kClearance, kClearance, kClearance).intersects(other.ink)) {
+        if (&other != &label && NamesTouch(ink, other.ink)) {
             return "touches the name of " + Describe(other);
         }
     }
+    return FindDrawingClash(ink, layout);
+}
+
+}  // namespace
+
+std::string FindDrawingClash(const QRectF& ink, const SchemeLayout& layout) {
     for (const TrackSegment& track : layout.tracks) {
         const double halfWidth = (track.planned ? kPlannedTrackWidth : kTrackWidth) / 2;
         for (std::size_t i = 1; i < track.points.size(); ++i) {
@@ -68,7 +77,9 @@ std::string FindClash(const StationLabel& label, const SchemeLayout& layout) {
     return {};
 }
 
-}  // namespace
+bool NamesTouch(const QRectF& a, const QRectF& b) {
+    return a.adjusted(-kClearance, -kClearance, kClearance, kClearance).intersects(b);
+}
 
 std::vector<std::string> FindLabelClashes(const SchemeLayout& layout) {
     std::vector<std::string> clashes;

@@ -7,13 +7,13 @@
 // keep their Label. Prints the stations with no free spot at all (the scheme must
 // change there) and the names still touching, and with --write stores the Labels.
 #include <QGuiApplication>
-#include <QLineF>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <random>
 
+#include "city/draw/label_clashes.h"
 #include "city/draw/layout/stations_file_edit.h"
 #include "city/draw/scheme_layout.h"
 #include "city/draw/scheme_style.h"
@@ -24,7 +24,6 @@ namespace {
 using namespace tnx::city;
 using namespace tnx::city::draw;
 
-constexpr double kClearance = 1.0;  // as tnx-draw's check
 constexpr const char* kSideNames[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
 
 double DistanceToRect(QPointF p, const QRectF& r) {
@@ -33,37 +32,9 @@ double DistanceToRect(QPointF p, const QRectF& r) {
     return std::hypot(dx, dy);
 }
 
-bool LineTouches(QPointF from, QPointF to, double halfWidth, const QRectF& r) {
-    const double reach = halfWidth + kClearance + 1;
-    if (!QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach).intersects(r)) return false;
-    const int steps = std::max(1, static_cast<int>(std::ceil(QLineF(from, to).length() * 2)));
-    for (int i = 0; i <= steps; ++i) {
-        if (DistanceToRect(from + (to - from) * (static_cast<double>(i) / steps), r) < halfWidth + kClearance) return true;
-    }
-    return false;
-}
-
 bool TouchesDrawing(const QRectF& ink, const SchemeLayout& layout) {
-    if (ink.left() < 0 || ink.top() < 0 || ink.right() > kSchemeWidth || ink.bottom() > kSchemeHeight) return true;
-    for (const TrackSegment& track : layout.tracks) {
-        const double halfWidth = (track.planned ? kPlannedTrackWidth : kTrackWidth) / 2;
-        for (std::size_t i = 1; i < track.points.size(); ++i) {
-            if (LineTouches(track.points[i - 1], track.points[i], halfWidth, ink)) return true;
-        }
-    }
-    for (const TransferLink& link : layout.transfers) {
-        if (LineTouches(link.from, link.to, kTransferOuterWidth / 2, ink)) return true;
-    }
-    for (const StationMark& mark : layout.marks) {
-        const double radius = mark.inOperation ? kMarkRadius + kMarkRingWidth / 2
-                                               : kPlannedMarkRadius + kPlannedMarkRingWidth / 2;
-        if (DistanceToRect(mark.centre, ink) < radius + kClearance) return true;
-    }
-    return false;
-}
-
-bool NamesTouch(const QRectF& a, const QRectF& b) {
-    return a.adjusted(-kClearance, -kClearance, kClearance, kClearance).intersects(b);
+    const bool onScheme = ink.left() >= 0 && ink.top() >= 0 && ink.right() <= kSchemeWidth && ink.bottom() <= kSchemeHeight;
+    return !onScheme || !FindDrawingClash(ink, layout).empty();
 }
 
 struct Placement {
