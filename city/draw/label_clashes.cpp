@@ -3,6 +3,8 @@
 #include <QLineF>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <limits>
 
 #include "city/draw/scheme_style.h"
 
@@ -79,6 +81,66 @@ std::string FindDrawingClash(const QRectF& ink, const SchemeLayout& layout) {
 
 bool NamesTouch(const QRectF& a, const QRectF& b) {
     return a.adjusted(-kClearance, -kClearance, kClearance, kClearance).intersects(b);
+}
+
+std::vector<const StationMark*> MarksNearerThanOwn(const QRectF& ink, const QString& name, const SchemeLayout& layout,
+                                                   double margin) {
+    double own = std::numeric_limits<double>::infinity();
+    for (const StationMark& mark : layout.marks) {
+        if (mark.name == name) own = std::min(own, DistanceToRect(mark.centre, ink));
+    }
+    std::vector<const StationMark*> nearer;
+    for (const StationMark& mark : layout.marks) {
+        if (mark.name != name && DistanceToRect(mark.centre, ink) < own + margin) nearer.push_back(&mark);
+    }
+    return nearer;
+}
+
+bool TrackCutsNameOff(const QRectF& ink, const QString& name, const SchemeLayout& layout) {
+    const StationMark* own = nullptr;
+    for (const StationMark& mark : layout.marks) {
+        if (mark.name == name && (own == nullptr || DistanceToRect(mark.centre, ink) < DistanceToRect(own->centre, ink))) {
+            own = &mark;
+        }
+    }
+    if (own == nullptr) return false;
+    const QPointF nearest(std::clamp(own->centre.x(), ink.left(), ink.right()),
+                          std::clamp(own->centre.y(), ink.top(), ink.bottom()));
+    const QLineF sight(own->centre, nearest);
+    const auto endsAtMark = [&](QPointF p) { return QLineF(p, own->centre).length() < 0.5; };
+    for (const TrackSegment& track : layout.tracks) {
+        if (endsAtMark(track.points.front()) || endsAtMark(track.points.back())) continue;
+        for (std::size_t i = 1; i < track.points.size(); ++i) {
+            if (sight.intersects(QLineF(track.points[i - 1], track.points[i])) == QLineF::BoundedIntersection) return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> FindMisleadingNames(const SchemeLayout& layout) {
+    std::vector<std::string> misleading;
+    for (const StationLabel& label : layout.labels) {
+        const QString name = label.secondLine.isEmpty() ? label.text : label.text + u' ' + label.secondLine;
+        if (TrackCutsNameOff(label.ink, name, layout)) {
+            misleading.push_back("name of " + Describe(label) + " is cut off from its mark by a track");
+            continue;
+        }
+        const auto nearer = MarksNearerThanOwn(label.ink, name, layout);
+        if (nearer.empty()) continue;
+        const StationMark* nearest = *std::min_element(nearer.begin(), nearer.end(), [&](auto* a, auto* b) {
+            return DistanceToRect(a->centre, label.ink) < DistanceToRect(b->centre, label.ink);
+        });
+        double own = std::numeric_limits<double>::infinity();
+        for (const StationMark& mark : layout.marks) {
+            if (mark.name == name) own = std::min(own, DistanceToRect(mark.centre, label.ink));
+        }
+        char distances[64];
+        std::snprintf(distances, sizeof distances, " (%.1f px) than its own (%.1f px)",
+                      DistanceToRect(nearest->centre, label.ink), own);
+        misleading.push_back("name of " + Describe(label) + " is nearer the mark of \"" + nearest->name.toStdString() +
+                             "\"" + distances);
+    }
+    return misleading;
 }
 
 std::vector<std::string> FindLabelClashes(const SchemeLayout& layout) {

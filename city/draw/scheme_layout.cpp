@@ -179,7 +179,8 @@ SchemeLayout LayOutScheme(const CitySource& city, const QFont& font) {
     const QFontMetricsF metrics(font);
     for (const StationSource& station : city.stations) {
         layout.marks.push_back(
-            {PixelCentre(station.x, station.y), LineColour(city, station.line), station.inOperation});
+            {PixelCentre(station.x, station.y), LineColour(city, station.line), station.inOperation,
+             StationDisplayName(station.name)});
         // A hidden name is shown by a transfer partner of the same name.
         if (station.label.shown) {
             layout.labels.push_back(LayOutLabel(station, metrics));

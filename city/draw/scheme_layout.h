@@ -31,6 +31,7 @@ struct StationMark {
     QPointF centre;
     QColor colour;
     bool inOperation = false;
+    QString name;  // as shown
 };
 
 struct StationLabel {

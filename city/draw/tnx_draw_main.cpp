@@ -45,8 +45,11 @@ int main(int argc, char** argv) {
     try {
         namespace draw = tnx::city::draw;
         const std::vector<draw::NamedPicture> pictures = draw::RenderCityPictures(*parsed.city);
-        for (const std::string& clash : draw::FindLabelClashes(draw::LayOutScheme(*parsed.city))) {
-            std::fprintf(stderr, "tnx-draw: warning: %s: %s\n", parsed.city->folder.c_str(), clash.c_str());
+        const draw::SchemeLayout layout = draw::LayOutScheme(*parsed.city);
+        std::vector<std::string> warnings = draw::FindLabelClashes(layout);
+        for (std::string& misleading : draw::FindMisleadingNames(layout)) warnings.push_back(std::move(misleading));
+        for (const std::string& warning : warnings) {
+            std::fprintf(stderr, "tnx-draw: warning: %s: %s\n", parsed.city->folder.c_str(), warning.c_str());
         }
 
         std::vector<draw::OutputFile> files;

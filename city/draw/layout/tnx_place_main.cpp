@@ -26,12 +26,6 @@ using namespace tnx::city::draw;
 
 constexpr const char* kSideNames[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
 
-double DistanceToRect(QPointF p, const QRectF& r) {
-    const double dx = std::max({r.left() - p.x(), 0.0, p.x() - r.right()});
-    const double dy = std::max({r.top() - p.y(), 0.0, p.y() - r.bottom()});
-    return std::hypot(dx, dy);
-}
-
 bool TouchesDrawing(const QRectF& ink, const SchemeLayout& layout) {
     const bool onScheme = ink.left() >= 0 && ink.top() >= 0 && ink.right() <= kSchemeWidth && ink.bottom() <= kSchemeHeight;
     return !onScheme || !FindDrawingClash(ink, layout).empty();
@@ -45,14 +39,9 @@ struct Placement {
 };
 
 // A name nearer to another station's mark than to its own reads as that station's.
-double OwnerPenalty(std::size_t own, const QRectF& ink, const CitySource& city, double weight) {
-    const auto centre = [&](std::size_t s) { return QPointF(city.stations[s].x + 0.5, city.stations[s].y + 0.5); };
-    const double ownDistance = DistanceToRect(centre(own), ink);
-    double penalty = 0;
-    for (std::size_t other = 0; other < city.stations.size(); ++other) {
-        if (other != own && DistanceToRect(centre(other), ink) < ownDistance + 2) penalty += weight;
-    }
-    return penalty;
+double OwnerPenalty(const StationSource& station, const QRectF& ink, const SchemeLayout& drawing, double weight) {
+    const QString name = StationDisplayName(station.name);
+    return weight * (MarksNearerThanOwn(ink, name, drawing, 2).size() + (TrackCutsNameOff(ink, name, drawing) ? 3 : 0));
 }
 
 std::string LabelField(const LabelPlacement& label) {
@@ -151,7 +140,7 @@ int main(int argc, char** argv) {
                         const QRectF ink = baseInk[side * 2 + twoLines][s].translated(dx, dy);
                         const double cost = 1.5 * (std::abs(dx) + std::abs(dy)) + (twoLines ? 6 : 0) + (side % 2 ? 2 : 0) +
                                             (side == 0 || side == 4 ? 1 : 0);
-                        all.push_back({label, ink, cost + OwnerPenalty(s, ink, city, options.ownerWeight), !TouchesDrawing(ink, drawing)});
+                        all.push_back({label, ink, cost + OwnerPenalty(station, ink, drawing, options.ownerWeight), !TouchesDrawing(ink, drawing)});
                     }
                 }
             }

@@ -1,5 +1,5 @@
 // tnx-relayout CITY_FOLDER --move N,N,... [--reach D] [--iterations N] [--window X0,Y0,X1,Y1]
-//                  [--radius R] [--label-steps N] [--seed N] [--write]
+//                  [--radius R] [--label-steps N] [--owner-weight W] [--seed N] [--write]
 //
 // Moves the listed stations by up to D pixels each so that every name can be placed
 // clear of tracks, transfers, marks and other names, while lines stay straight,
@@ -79,11 +79,58 @@ QRectF Ink(int i, const Cand& c) { const Rel& r = rel[i][c.combo]; return QRectF
 bool Over(const QRectF& a, const QRectF& b) { return a.adjusted(-1,-1,1,1).intersects(b); }
 std::vector<int> shown; std::vector<std::vector<Cand>> cands; std::vector<int> pick;
 std::mt19937 rng;
+double ownerWeight = 0;
+double RectDistance(double px, double py, const QRectF& r) {
+    return std::hypot(std::max({r.left() - px, 0.0, px - r.right()}), std::max({r.top() - py, 0.0, py - r.bottom()}));
+}
+bool Crosses(double ax, double ay, double bx, double by, const Seg& s) {
+    const auto side = [](double px, double py, double qx, double qy, double rx, double ry) { return (qx-px)*(ry-py) - (qy-py)*(rx-px); };
+    const double d1 = side(s.ax, s.ay, s.bx, s.by, ax, ay), d2 = side(s.ax, s.ay, s.bx, s.by, bx, by);
+    const double d3 = side(ax, ay, bx, by, s.ax, s.ay), d4 = side(ax, ay, bx, by, s.bx, s.by);
+    return ((d1 > 0) != (d2 > 0)) && ((d3 > 0) != (d4 > 0));
+}
+// Per shown station: stations of other names and tracks near enough to matter.
+std::vector<std::vector<int>> ownerNear; std::vector<std::vector<Seg>> cutNear;
+void PrepareOwners() {
+    std::vector<Seg> segs; std::vector<std::pair<QPointF,double>> marks; Segments(segs, marks);
+    ownerNear.assign(N, {}); cutNear.assign(N, {});
+    for (int own : shown) {
+        const QString name = StationDisplayName(city.stations[own].name);
+        for (int other = 0; other < N; ++other) {
+            if (other == own || std::abs(X[other] - X[own]) > 150 || std::abs(Y[other] - Y[own]) > 60) continue;
+            if (StationDisplayName(city.stations[other].name) != name) ownerNear[own].push_back(other);
+        }
+        const double cx = X[own] + .5, cy = Y[own] + .5;
+        for (const Seg& s : segs) {
+            if (s.hw > 3) continue;  // transfers
+            if ((std::abs(s.ax-cx) < .01 && std::abs(s.ay-cy) < .01) || (std::abs(s.bx-cx) < .01 && std::abs(s.by-cy) < .01)) continue;
+            if (std::max(s.ax, s.bx) < cx - 150 || std::min(s.ax, s.bx) > cx + 150 || std::max(s.ay, s.by) < cy - 60 || std::min(s.ay, s.by) > cy + 60) continue;
+            cutNear[own].push_back(s);
+        }
+    }
+}
+// A name nearer to another station's mark than to its own, or with a track between it
+// and its mark, reads as another station's.
+double OwnerPenalty(int own, const QRectF& k) {
+    if (ownerWeight == 0) return 0;
+    const double cx = X[own] + .5, cy = Y[own] + .5;
+    const double ownDistance = RectDistance(cx, cy, k);
+    double penalty = 0;
+    for (int other : ownerNear[own]) {
+        if (RectDistance(X[other] + .5, Y[other] + .5, k) < ownDistance + 2) penalty += ownerWeight;
+    }
+    const double nx = std::clamp(cx, k.left(), k.right()), ny = std::clamp(cy, k.top(), k.bottom());
+    for (const Seg& s : cutNear[own]) {
+        if (Crosses(cx, cy, nx, ny, s)) { penalty += 3 * ownerWeight; break; }
+    }
+    return penalty;
+}
 double LabelScore(bool verbose = false) {
     Raster();
     // A name with no free spot costs more the more its least blocked spot is covered,
     // so moves that nearly free it are taken.
     double nofree = 0; cands.assign(N, {});
+    PrepareOwners();
     for (int i : shown) {
         int leastBlocked = 1 << 20;
         for (int combo = 0; combo < 16; ++combo) {
@@ -92,7 +139,7 @@ double LabelScore(bool verbose = false) {
                 Cand c{combo, dx, dy, 1.5*(std::abs(dx)+std::abs(dy)) + ((combo&1) ? 6 : 0) + (((combo>>1)%2) ? 2 : 0) + (((combo>>1)==0||(combo>>1)==4) ? 1 : 0)};
                 QRectF k = Ink(i, c);
                 const int blocked = Blocked(k.left(), k.top(), k.right(), k.bottom());
-                if (blocked == 0) cands[i].push_back(c);
+                if (blocked == 0) { c.cost += OwnerPenalty(i, k); cands[i].push_back(c); }
                 leastBlocked = std::min(leastBlocked, blocked);
             }
         }
@@ -172,6 +219,7 @@ double GeoPenalty(bool verbose = false) {
         for (int j = 0; j < N; ++j) if (j != i && (movable[i] || movable[j])) {
             double d = std::hypot(X[i]-X[j], Y[i]-Y[j]);
             double need = linked.count({i,j}) ? 13 : 16;
+            if (linked.count({i,j}) && d > 24) p += 8 * (d - 24);  // long transfer walks read badly
             if (d < need) { p += 40 * (need - d); if (verbose) std::printf("marks too close: stations %d and %d\n", city.stations[i].number, city.stations[j].number); }
         }
     }
@@ -219,12 +267,13 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--radius") && hasValue) R = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--label-steps") && hasValue) labelSteps = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--seed") && hasValue) rng.seed(std::atoi(argv[++i]));
+        else if (!std::strcmp(argv[i], "--owner-weight") && hasValue) ownerWeight = std::atof(argv[++i]);
         else if (!std::strcmp(argv[i], "--write")) write = true;
         else if (argv[i][0] != '-' && folder.empty()) folder = argv[i];
         else folder.clear(), i = argc;
     }
     if (folder.empty() || moveList.empty()) {
-        std::fprintf(stderr, "usage: tnx-relayout CITY_FOLDER --move N,N,... [--reach D] [--iterations N] [--window X0,Y0,X1,Y1] [--radius R] [--label-steps N] [--seed N] [--write]\n");
+        std::fprintf(stderr, "usage: tnx-relayout CITY_FOLDER --move N,N,... [--reach D] [--iterations N] [--window X0,Y0,X1,Y1] [--radius R] [--label-steps N] [--owner-weight W] [--seed N] [--write]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen"); QGuiApplication app(argc, argv);

@@ -61,6 +61,38 @@ TEST(LabelClashes, ReportsNamesOnTracksOtherNamesAndTheEdge) {
 
 // A long name set in two lines: split at the space nearest its middle, the lines
 // flush towards the station, and the whole of both lines checked for clashes.
+TEST(MisleadingNames, ReportsNamesNearerAnotherMarkOrCutOffByATrack) {
+    SyntheticCity city;
+    city.Line(1, QColor(200, 0, 0)).Line(2, QColor(0, 0, 200));
+    // Alpha's name, pushed far east, ends beside Beta's mark.
+    city.Station(1, 1, 100, 100, LabelSide::E, "Alpha").Station(2, 1, 175, 112, LabelSide::S, "Beta");
+    city.Get(1).label.dx = 30;
+    // Gamma's name lies across line 2's track from its mark.
+    city.Station(3, 1, 100, 300, LabelSide::E, "Gamma");
+    city.Get(3).label.dx = 12;
+    city.Station(4, 2, 112, 250, LabelSide::W, "Delta").Station(5, 2, 112, 350, LabelSide::W, "Epsilon");
+    city.Link(4, 5);
+    // Zeta's own track runs from its mark; Eta's name, shown by Eta~2, is nearer
+    // to the mark of its partner Eta~1 than to Eta~2's: both are Eta's own.
+    city.Station(6, 1, 300, 500, LabelSide::N, "Zeta").Station(7, 1, 380, 500, LabelSide::W, "Iota");
+    city.Link(6, 7);
+    city.Station(8, 1, 400, 100, LabelSide::W, "Eta~1").Station(9, 2, 340, 100, LabelSide::E, "Eta~2");
+    city.Get(8).label.shown = false;
+    city.Get(9).label.dx = 25;
+    city.Transfer(8, 9);
+
+    const std::vector<std::string> misleading = FindMisleadingNames(LayOutScheme(city.city()));
+    const auto mentions = [&](const std::string& text) {
+        return std::any_of(misleading.begin(), misleading.end(),
+                           [&](const std::string& m) { return m.find(text) != std::string::npos; });
+    };
+    EXPECT_TRUE(mentions("station 1 \"Alpha\" is nearer the mark of \"Beta\"")) << misleading.size();
+    EXPECT_TRUE(mentions("station 3 \"Gamma\" is cut off from its mark by a track"));
+    for (const char* clear : {"station 2 ", "station 4 ", "station 5 ", "station 6 ", "station 7 ", "station 9 "}) {
+        EXPECT_FALSE(mentions(clear)) << clear;
+    }
+}
+
 TEST(TwoLineLabels, SplitNearTheMiddleAndFlushTowardsTheStation) {
     SyntheticCity city;
     city.Line(1, QColor(200, 0, 0));
