@@ -147,6 +147,12 @@ int main(int argc, char** argv) {
         }
         std::vector<Placement> free;
         std::copy_if(all.begin(), all.end(), std::back_inserter(free), [](const Placement& p) { return p.free; });
+        const QString name = StationDisplayName(station.name);
+        if (movable && !free.empty() && std::none_of(free.begin(), free.end(), [&](const Placement& p) {
+                return MarksNearerThanOwn(p.ink, name, drawing).empty() && !TrackCutsNameOff(p.ink, name, drawing);
+            })) {
+            std::printf("no spot of its own: station %d \"%s\"\n", station.number, name.toStdString().c_str());
+        }
         if (free.empty()) {
             std::printf("no free spot: station %d \"%s\"\n", station.number, std::string(StationDisplayName(station.name).toStdString()).c_str());
             for (Placement& p : all) p.cost += 1000;
@@ -154,6 +160,8 @@ int main(int argc, char** argv) {
             all.resize(std::min<std::size_t>(all.size(), 200));
             free = all;
         }
+        // Cheapest first: the search below draws mostly from the front.
+        std::stable_sort(free.begin(), free.end(), [](const Placement& a, const Placement& b) { return a.cost < b.cost; });
         shown.push_back(s);
         choices.push_back(free);
     }
@@ -181,14 +189,40 @@ int main(int argc, char** argv) {
         }
         return cost;
     };
+    // Each name in turn takes its best place given the others, until none moves.
+    for (int pass = 0; pass < 20; ++pass) {
+        bool moved = false;
+        for (std::size_t a = 0; a < shown.size(); ++a) {
+            std::size_t best = pick[a];
+            double bestCost = localCost(a, best);
+            for (std::size_t choice = 0; choice < choices[a].size() && choices[a][choice].cost < bestCost; ++choice) {
+                const double cost = localCost(a, choice);
+                if (cost < bestCost) best = choice, bestCost = cost;
+            }
+            moved |= best != pick[a];
+            pick[a] = best;
+        }
+        if (!moved) break;
+    }
+    double total = 0;
+    double bestTotal = 0;
+    std::vector<std::size_t> bestPick = pick;
     std::mt19937 random(42);
     for (long step = 0; step < options.iterations; ++step) {
         const double temperature = 50 * std::pow(0.002, static_cast<double>(step) / options.iterations);
         const std::size_t a = random() % shown.size();
-        const std::size_t choice = random() % choices[a].size();
+        // Mostly among the cheapest places, now and then any.
+        const std::size_t near = std::min<std::size_t>(choices[a].size(), 400);
+        const std::size_t choice = random() % 8 ? random() % near : random() % choices[a].size();
+        // The change of a's own cost is the change of the whole, touches included.
         const double delta = localCost(a, choice) - localCost(a, pick[a]);
-        if (delta <= 0 || std::uniform_real_distribution<>(0, 1)(random) < std::exp(-delta / temperature)) pick[a] = choice;
+        if (delta <= 0 || std::uniform_real_distribution<>(0, 1)(random) < std::exp(-delta / temperature)) {
+            pick[a] = choice;
+            total += delta;
+            if (total < bestTotal - 1e-9) bestTotal = total, bestPick = pick;
+        }
     }
+    pick = bestPick;
 
     std::map<int, tnx::city::layout::StationEdit> edits;
     int touching = 0;

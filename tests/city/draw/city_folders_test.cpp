@@ -3,9 +3,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <set>
 
 #include "city/draw/city_pictures.h"
 #include "city/draw/label_clashes.h"
@@ -37,6 +40,36 @@ TEST(CityFolders, EveryCityDrawsWithoutNameClashes) {
         EXPECT_EQ(pictures.size(), parsed.city->lines.size() + 6);
         for (const std::string& clash : FindLabelClashes(LayOutScheme(*parsed.city))) {
             ADD_FAILURE() << clash;
+        }
+    }
+}
+
+// Names whose scheme has no spot of their own yet, by city folder and station number.
+// The list only shrinks: a new entry is a fault, and a name that reads right again
+// must leave it.
+const std::map<std::string, std::set<int>> kNamesStillMisleading = {
+    {"kharkiv", {15, 16, 17, 35, 36}},
+};
+
+TEST(CityFolders, EveryNameReadsAsItsOwnStation) {
+    for (const auto& folder : CityFolders()) {
+        SCOPED_TRACE(folder.string());
+        const ParseResult parsed = ParseCityFolder(folder.string());
+        ASSERT_TRUE(parsed.city) << parsed.error;
+        const auto known = kNamesStillMisleading.find(folder.filename().string());
+        std::set<int> stillMisleading;
+        for (const std::string& misleading : FindMisleadingNames(LayOutScheme(*parsed.city))) {
+            int station = 0;
+            ASSERT_EQ(std::sscanf(misleading.c_str(), "name of station %d", &station), 1) << misleading;
+            if (known == kNamesStillMisleading.end() || !known->second.count(station)) {
+                ADD_FAILURE() << misleading;
+            }
+            stillMisleading.insert(station);
+        }
+        if (known != kNamesStillMisleading.end()) {
+            for (const int station : known->second) {
+                EXPECT_TRUE(stillMisleading.count(station)) << "station " << station << " now reads right: drop it from the list";
+            }
         }
     }
 }
