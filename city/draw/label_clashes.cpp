@@ -35,9 +35,23 @@ bool LineTouches(QPointF from, QPointF to, double halfWidth, const QRectF& r) {
     return false;
 }
 
+QString ShownName(const StationLabel& label) {
+    return label.secondLine.isEmpty() ? label.text : label.text + u' ' + label.secondLine;
+}
+
 std::string Describe(const StationLabel& label) {
-    const QString name = label.secondLine.isEmpty() ? label.text : label.text + u' ' + label.secondLine;
-    return "station " + std::to_string(label.station) + " \"" + name.toStdString() + "\"";
+    return "station " + std::to_string(label.station) + " \"" + ShownName(label).toStdString() + "\"";
+}
+
+// The mark called name nearest to ink, or null when no station has that name.
+const StationMark* NearestOwnMark(const QRectF& ink, const QString& name, const SchemeLayout& layout) {
+    const StationMark* own = nullptr;
+    for (const StationMark& mark : layout.marks) {
+        if (mark.name == name && (own == nullptr || DistanceToRect(mark.centre, ink) < DistanceToRect(own->centre, ink))) {
+            own = &mark;
+        }
+    }
+    return own;
 }
 
 std::string FindClash(const StationLabel& label, const SchemeLayout& layout) {
@@ -85,10 +99,8 @@ bool NamesTouch(const QRectF& a, const QRectF& b) {
 
 std::vector<const StationMark*> MarksNearerThanOwn(const QRectF& ink, const QString& name, const SchemeLayout& layout,
                                                    double margin) {
-    double own = std::numeric_limits<double>::infinity();
-    for (const StationMark& mark : layout.marks) {
-        if (mark.name == name) own = std::min(own, DistanceToRect(mark.centre, ink));
-    }
+    const StationMark* ownMark = NearestOwnMark(ink, name, layout);
+    const double own = ownMark ? DistanceToRect(ownMark->centre, ink) : std::numeric_limits<double>::infinity();
     std::vector<const StationMark*> nearer;
     for (const StationMark& mark : layout.marks) {
         if (mark.name != name && DistanceToRect(mark.centre, ink) < own + margin) nearer.push_back(&mark);
@@ -97,12 +109,7 @@ std::vector<const StationMark*> MarksNearerThanOwn(const QRectF& ink, const QStr
 }
 
 bool TrackCutsNameOff(const QRectF& ink, const QString& name, const SchemeLayout& layout) {
-    const StationMark* own = nullptr;
-    for (const StationMark& mark : layout.marks) {
-        if (mark.name == name && (own == nullptr || DistanceToRect(mark.centre, ink) < DistanceToRect(own->centre, ink))) {
-            own = &mark;
-        }
-    }
+    const StationMark* own = NearestOwnMark(ink, name, layout);
     if (own == nullptr) return false;
     const QPointF nearest(std::clamp(own->centre.x(), ink.left(), ink.right()),
                           std::clamp(own->centre.y(), ink.top(), ink.bottom()));
@@ -120,7 +127,7 @@ bool TrackCutsNameOff(const QRectF& ink, const QString& name, const SchemeLayout
 std::vector<std::string> FindMisleadingNames(const SchemeLayout& layout) {
     std::vector<std::string> misleading;
     for (const StationLabel& label : layout.labels) {
-        const QString name = label.secondLine.isEmpty() ? label.text : label.text + u' ' + label.secondLine;
+        const QString name = ShownName(label);
         if (TrackCutsNameOff(label.ink, name, layout)) {
             misleading.push_back("name of " + Describe(label) + " is cut off from its mark by a track");
             continue;
@@ -130,13 +137,10 @@ std::vector<std::string> FindMisleadingNames(const SchemeLayout& layout) {
         const StationMark* nearest = *std::min_element(nearer.begin(), nearer.end(), [&](auto* a, auto* b) {
             return DistanceToRect(a->centre, label.ink) < DistanceToRect(b->centre, label.ink);
         });
-        double own = std::numeric_limits<double>::infinity();
-        for (const StationMark& mark : layout.marks) {
-            if (mark.name == name) own = std::min(own, DistanceToRect(mark.centre, label.ink));
-        }
         char distances[64];
         std::snprintf(distances, sizeof distances, " (%.1f px) than its own (%.1f px)",
-                      DistanceToRect(nearest->centre, label.ink), own);
+                      DistanceToRect(nearest->centre, label.ink),
+                      DistanceToRect(NearestOwnMark(label.ink, name, layout)->centre, label.ink));
         misleading.push_back("name of " + Describe(label) + " is nearer the mark of \"" + nearest->name.toStdString() +
                              "\"" + distances);
     }
