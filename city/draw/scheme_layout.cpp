@@ -180,7 +180,7 @@ SchemeLayout LayOutScheme(const CitySource& city, const QFont& font) {
     for (const StationSource& station : city.stations) {
         layout.marks.push_back(
             {PixelCentre(station.x, station.y), LineColour(city, station.line), station.inOperation,
-             StationDisplayName(station.name)});
+             StationDisplayName(station.name), station.number});
         // A hidden name is shown by a transfer partner of the same name.
         if (station.label.shown) {
             layout.labels.push_back(LayOutLabel(station, metrics));

@@ -32,6 +32,7 @@ struct StationMark {
     QColor colour;
     bool inOperation = false;
     QString name;  // as shown
+    int station = 0;
 };
 
 struct StationLabel {

@@ -12,6 +12,7 @@
 
 #include "city/draw/city_pictures.h"
 #include "city/draw/label_clashes.h"
+#include "city/draw/mark_clearance.h"
 #include "city/draw/scheme_layout.h"
 #include "city/source/city_source.h"
 
@@ -29,7 +30,7 @@ std::vector<std::filesystem::path> CityFolders() {
     return folders;
 }
 
-TEST(CityFolders, EveryCityDrawsWithoutNameClashes) {
+TEST(CityFolders, EveryCityDrawsWithoutNameClashesOrCrowdedMarks) {
     const auto folders = CityFolders();
     ASSERT_FALSE(folders.empty());
     for (const auto& folder : folders) {
@@ -38,8 +39,12 @@ TEST(CityFolders, EveryCityDrawsWithoutNameClashes) {
         ASSERT_TRUE(parsed.city) << parsed.error;
         const std::vector<NamedPicture> pictures = RenderCityPictures(*parsed.city);
         EXPECT_EQ(pictures.size(), parsed.city->lines.size() + 6);
-        for (const std::string& clash : FindLabelClashes(LayOutScheme(*parsed.city))) {
+        const SchemeLayout layout = LayOutScheme(*parsed.city);
+        for (const std::string& clash : FindLabelClashes(layout)) {
             ADD_FAILURE() << clash;
+        }
+        for (const std::string& crowded : FindMarksCrowdedByTracks(layout)) {
+            ADD_FAILURE() << crowded;
         }
     }
 }
