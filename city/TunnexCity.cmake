@@ -1,9 +1,9 @@
 # tunnex_add_city(FOLDER): builds the module NAME.tnd of the city whose source
 # is FOLDER into the program's folder. NAME is the "file" key of FOLDER/city.txt.
 #
-# The drawing tool renders the pictures, the packer checks the city and writes
-# the module's data source, and that source is compiled together with the one
-# module source that every city shares. A city that breaks a rule stops the build.
+# The drawing tool renders the pictures, and the packer checks the city and writes
+# its module file, a data file: nothing is compiled per city. A city that breaks a
+# rule stops the build.
 
 function(tunnex_add_city folder)
   get_filename_component(city ${folder} NAME)
@@ -34,26 +34,15 @@ function(tunnex_add_city folder)
     COMMENT "Drawing the pictures of ${city}"
     VERBATIM)
 
+  set(module_file ${TUNNEX_OUTPUT_DIR}/${module_name}.tnd)
   add_custom_command(
-    OUTPUT ${out}/city_data.cpp
-    COMMAND tunnex_pack ${folder} ${out}/city_data.cpp ${out}/pictures
+    OUTPUT ${module_file}
+    COMMAND tunnex_pack ${folder} ${module_file} ${out}/pictures
     DEPENDS tunnex_pack ${sources} ${out}/pictures.stamp
     COMMENT "Packing ${city}"
     VERBATIM)
 
   set(target tunnex_city_${city})
-  add_library(${target} MODULE
-    ${PROJECT_SOURCE_DIR}/city/module/city_module.cpp
-    ${out}/city_data.cpp)
-  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${target} PRIVATE tunnex_warnings)
-  set_target_properties(${target} PROPERTIES
-    OUTPUT_NAME ${module_name}
-    PREFIX ""
-    SUFFIX ".tnd"
-    LIBRARY_OUTPUT_DIRECTORY ${TUNNEX_OUTPUT_DIR}
-    RUNTIME_OUTPUT_DIRECTORY ${TUNNEX_OUTPUT_DIR}
-    CXX_VISIBILITY_PRESET hidden
-    VISIBILITY_INLINES_HIDDEN ON)
+  add_custom_target(${target} ALL DEPENDS ${module_file})
   set_property(GLOBAL APPEND PROPERTY TUNNEX_CITY_MODULES ${target})
 endfunction()

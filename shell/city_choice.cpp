@@ -23,6 +23,14 @@ std::string ChooseCurrentCityFile(const std::vector<TCatalogEntry>& catalog,
     return DefaultCityFile(catalog);
 }
 
+std::vector<std::string> CityFilesToTry(const std::vector<TCatalogEntry>& catalog, const std::string& chosen) {
+    std::vector<std::string> files;
+    if (!chosen.empty()) files.push_back(chosen);
+    for (const auto& entry : catalog)
+        if (std::find(files.begin(), files.end(), entry.FileName) == files.end()) files.push_back(entry.FileName);
+    return files;
+}
+
 int CatalogIndex(const std::vector<TCatalogEntry>& catalog, const std::string& fileName) {
     for (std::size_t i = 0; i < catalog.size(); ++i)
         if (SameFileName(catalog[i].FileName, fileName)) return static_cast<int>(i);

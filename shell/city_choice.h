@@ -14,6 +14,10 @@ namespace tnx {
 std::string ChooseCurrentCityFile(const std::vector<TCatalogEntry>& catalog,
                                   const std::optional<std::string>& storedCityFileName);
 
+// The files to try, in order, until one opens: `chosen`, then every listed file not yet
+// tried. The program and tunnex-route both open their city this way.
+std::vector<std::string> CityFilesToTry(const std::vector<TCatalogEntry>& catalog, const std::string& chosen);
+
 // The position of fileName in the catalog, letter case ignored; -1 when absent.
 int CatalogIndex(const std::vector<TCatalogEntry>& catalog, const std::string& fileName);
 

@@ -1,4 +1,6 @@
-// A loaded city module: its byte exports and its resources.
+// A city module file, read whole into memory and checked: its byte values and its
+// resources. Nothing of the file stays open or mapped, so replacing or deleting it
+// while the program runs changes nothing here.
 #pragma once
 
 #include <cstdint>
@@ -8,22 +10,22 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "model/module_abi.h"
+#include "model/module_file.h"
 
 namespace tnx {
 
 class CityModule {
 public:
-    // Opens the module by its absolute path (a relative path is made absolute first,
-    // so the platform never searches for it). nullptr and a reason on failure.
+    // Reads and checks the module at path. nullptr and a reason in Russian on failure.
     static std::unique_ptr<CityModule> Open(const std::filesystem::path& path, std::string& error);
 
-    ~CityModule();
-    CityModule(const CityModule&) = delete;
-    CityModule& operator=(const CityModule&) = delete;
+    // The same checks on bytes already in memory (the fuzzers and tests use this).
+    static std::unique_ptr<CityModule> FromBytes(std::vector<std::uint8_t> bytes, std::filesystem::path path,
+                                                 std::string& error);
 
-    // The byte an export returns; empty when the module lacks that export.
+    // The byte value stored under an export name; empty when the module has none.
     std::optional<std::uint8_t> ByteExport(const char* name) const;
 
     // The resource's bytes; empty optional when the module has no such resource.
@@ -33,12 +35,16 @@ public:
     const std::filesystem::path& Path() const { return path_; }
 
 private:
-    CityModule(void* library, std::filesystem::path path, const TnxResourceDirectory* directory)
-        : library_(library), path_(std::move(path)), directory_(directory) {}
+    CityModule(std::vector<std::uint8_t> bytes, TModuleIndex index, std::filesystem::path path)
+        : bytes_(std::move(bytes)), index_(std::move(index)), path_(std::move(path)) {}
 
-    void* library_;
+    std::vector<std::uint8_t> bytes_;
+    TModuleIndex index_;
     std::filesystem::path path_;
-    const TnxResourceDirectory* directory_;
 };
+
+// The byte values of the module at path, from its header and tables alone: what the
+// catalog reads. Empty optional and a reason on failure.
+std::optional<TModuleIndex> PeekCityModule(const std::filesystem::path& path, std::string& error);
 
 }  // namespace tnx

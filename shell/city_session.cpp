@@ -28,13 +28,6 @@ bool OpenCity(const std::filesystem::path& folder, const std::string& fileName, 
     return true;
 }
 
-bool CityModuleUsable(const CityModule& module) {
-    std::string ignored;
-    TLoadedCity loaded;
-    TCityPictures pictures;
-    return ReadCityModule(module, TCity{}, loaded, ignored) && ReadCityPictures(module, pictures, ignored);
-}
-
 std::string CityConnectFailedMessage(const std::string& fileName) {
     return "Ошибка подключения файла данных " + fileName +
            ". Файл отсутствует либо поврежден.\r\n"
@@ -49,7 +42,7 @@ std::string NoWorkingCityMessage(const std::string& fileName) {
 }
 
 TCityOpenResult OpenCityOrFirstListed(const std::filesystem::path& folder, const std::string& fileName,
-                                      const std::string& firstListed, const TCity& previous,
+                                      const std::vector<std::string>& listed, const TCity& previous,
                                       TCityLoad& load,
                                       const std::function<void(const std::string&)>& errorBox,
                                       const std::function<void(const std::string&)>& reasons) {
@@ -58,9 +51,11 @@ TCityOpenResult OpenCityOrFirstListed(const std::filesystem::path& folder, const
     if (reasons) reasons(reason);
     errorBox(CityConnectFailedMessage(fileName));
 
-    if (OpenCity(folder, firstListed, previous, load, reason)) return TCityOpenResult::OpenedFirstListed;
-    if (reasons) reasons(reason);
-    errorBox(NoWorkingCityMessage(firstListed));
+    for (const std::string& file : listed) {
+        if (OpenCity(folder, file, previous, load, reason)) return TCityOpenResult::OpenedFirstListed;
+        if (reasons) reasons(reason);
+    }
+    errorBox(NoWorkingCityMessage(listed.empty() ? fileName : listed.front()));
     return TCityOpenResult::Failed;
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "shell/city_loader.h"
 #include "shell/city_module.h"
@@ -24,20 +25,17 @@ struct TCityLoad {
 bool OpenCity(const std::filesystem::path& folder, const std::string& fileName, const TCity& previous,
               TCityLoad& load, std::string& reason);
 
-// Whether the module passes every check of OpenCity; the catalog lists only such modules.
-bool CityModuleUsable(const CityModule& module);
-
 std::string CityConnectFailedMessage(const std::string& fileName);
 std::string NoWorkingCityMessage(const std::string& fileName);
 
 enum class TCityOpenResult { Opened, OpenedFirstListed, Failed };
 
-// Opens fileName; when that fails, reports CityConnectFailedMessage and opens
-// firstListed instead (even when it is the same file); when that fails too,
-// reports NoWorkingCityMessage. load is filled only on success. reasons receives
-// the technical cause of each failure.
+// Opens fileName; when that fails, reports CityConnectFailedMessage and opens the
+// first listed file that opens (trying the first listed even when it is the file that
+// failed); when none does, reports NoWorkingCityMessage naming the first listed file.
+// load is filled only on success. reasons receives the technical cause of each failure.
 TCityOpenResult OpenCityOrFirstListed(const std::filesystem::path& folder, const std::string& fileName,
-                                      const std::string& firstListed, const TCity& previous,
+                                      const std::vector<std::string>& listed, const TCity& previous,
                                       TCityLoad& load,
                                       const std::function<void(const std::string&)>& errorBox,
                                       const std::function<void(const std::string&)>& reasons = {});

@@ -1,18 +1,30 @@
 #include "shell/module_catalog.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "shell/city_module.h"
 #include "shell/city_names.h"
 
 namespace tnx {
 
+namespace {
+
+bool HasModuleExtension(const std::filesystem::path& path) {
+    const std::string ext = path.extension().string();
+    return ext.size() == 4 && ext[0] == '.' && std::tolower(static_cast<unsigned char>(ext[1])) == 't' &&
+           std::tolower(static_cast<unsigned char>(ext[2])) == 'n' &&
+           std::tolower(static_cast<unsigned char>(ext[3])) == 'd';
+}
+
+}  // namespace
+
 std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder,
                                            const TScanOptions& options) {
     std::vector<std::filesystem::path> files;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        if (entry.path().extension() == ".tnd") files.push_back(entry.path());
+        if (HasModuleExtension(entry.path())) files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end(),
               [](const auto& a, const auto& b) { return a.filename() < b.filename(); });
@@ -20,23 +32,38 @@ std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder,
     std::vector<TCatalogEntry> catalog;
     bool first = true;
     for (const auto& path : files) {
+        const std::string fileName = path.filename().string();
         std::string error;
-        const auto module = CityModule::Open(path, error);
-        if (module && options.FileOpened) options.FileOpened(path.filename().string());
+        const auto index = PeekCityModule(path, error);
+        if (index && options.FileOpened) options.FileOpened(fileName);
         if (first && options.FirstFileDone) options.FirstFileDone();
         first = false;
-        if (!module) continue;
-        const auto code = module->ByteExport("CityCode");
-        if (!code || *code < 1 || *code > kCityCodeCount) continue;
-        if (options.Accept && !options.Accept(*module)) continue;
+        const auto code = index ? index->Export("CityCode") : std::nullopt;
+        if (index && !code) error = "нет значения CityCode";
+        if (code && (*code < 1 || *code > kCityCodeCount))
+            error = "CityCode = " + std::to_string(*code) + ", допустимо 1.." + std::to_string(kCityCodeCount);
+        if (!error.empty()) {
+            if (options.Refused) options.Refused(fileName, error);
+            continue;
+        }
         TCatalogEntry entry;
-        entry.FileName = path.filename().string();
+        entry.FileName = fileName;
         entry.CityCode = *code;
         entry.CityName = CityName(*code);
-        entry.VersionText = VersionText(module->ByteExport("FileVersion"), module->ByteExport("CityVersion"));
+        entry.VersionText = VersionText(index->Export("FileVersion"), index->Export("CityVersion"));
         catalog.push_back(std::move(entry));
     }
     return catalog;
+}
+
+std::string RefusalLine(const std::string& fileName, const std::string& reason) {
+    return "tunnex: " + fileName + ": " + reason;
+}
+
+std::string RefusedModulesMessage(const std::vector<TRefusedModule>& refused) {
+    std::string text = "Файлы данных в каталоге программы не подключены:\r\n";
+    for (const TRefusedModule& r : refused) text += "\r\n" + r.FileName + " \u2014 " + r.Reason;
+    return text;
 }
 
 std::string VersionText(std::optional<std::uint8_t> fileVersion, std::optional<std::uint8_t> cityVersion) {

@@ -17,23 +17,33 @@ struct TCatalogEntry {
     std::uint8_t CityCode = 0;
 };
 
-class CityModule;
-
 struct TScanOptions {
-    // Each file that opens as a library, before its exports are read.
+    // Each file whose header and tables check out, before its values are read.
     std::function<void(const std::string& fileName)> FileOpened;
     // Once, after the first file, whether it opened or not.
     std::function<void()> FirstFileDone;
-    // A further check a module must pass to be listed, so that every listed
-    // module is one the caller can open.
-    std::function<bool(const CityModule& module)> Accept;
+    // Each file left out, with the reason in Russian.
+    std::function<void(const std::string& fileName, const std::string& reason)> Refused;
 };
 
-// Every "*.tnd" file of folder, sorted by file name, that loads and names a city
-// code 1..14; other files are left out so that the entries always describe a
-// loadable module.
+// Every "*.tnd" file of folder (the extension in any letter case), sorted by file name,
+// whose header and tables check out and that names a city code 1..14. Only those are
+// read, so a folder of many modules scans fast; the resources are checked when a city
+// is opened.
 std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder,
                                            const TScanOptions& options = {});
+
+// "tunnex: FILE: REASON", the line the scan's refusals are reported with.
+std::string RefusalLine(const std::string& fileName, const std::string& reason);
+
+struct TRefusedModule {
+    std::string FileName;
+    std::string Reason;
+};
+
+// The message that names every refused file and its reason, shown when no module is
+// left to open. Lines end in CR LF.
+std::string RefusedModulesMessage(const std::vector<TRefusedModule>& refused);
 
 // FileVersion "." CityVersion; a missing export leaves its part out (".6").
 std::string VersionText(std::optional<std::uint8_t> fileVersion, std::optional<std::uint8_t> cityVersion);

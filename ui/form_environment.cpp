@@ -11,7 +11,7 @@
 #include <QThread>
 #include <QTimer>
 
-#include "shell/platform/dynamic_library.h"
+#include "shell/platform/program_directory.h"
 #include "ui/help_file.h"
 #include "ui/help_window.h"
 

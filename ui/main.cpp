@@ -1,7 +1,7 @@
 // The program body: the main window's start-up, then the message loop.
 #include <QApplication>
 
-#include "shell/platform/dynamic_library.h"
+#include "shell/platform/program_directory.h"
 #include "ui/form_environment.h"
 #include "ui/main_form.h"
 

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
+#include <cstdio>
 
 #include "model/cp1251.h"
 #include "model/lookups.h"
@@ -82,11 +83,18 @@ std::optional<int> TForm1::FormCreate() {
         QCoreApplication::processEvents();
     };
     scan.FirstFileDone = [this] { GaugeStep(); };
-    scan.Accept = CityModuleUsable;
+    // A refused file is left out of the lists; say which and why, and tell the user
+    // when no file is left at all.
+    std::vector<TRefusedModule> refusals;
+    scan.Refused = [&refusals](const std::string& fileName, const std::string& reason) {
+        refusals.push_back({fileName, reason});
+        std::fprintf(stderr, "%s\n", RefusalLine(fileName, reason).c_str());
+    };
     Catalog = ScanCityModules(programDirectory_, scan);
     GaugeStep();
 
     if (Catalog.empty()) {
+        if (!refusals.empty()) ErrorMessage(RefusedModulesMessage(refusals));
         ErrorMessage(kNoCityModuleMessage);
         return kExitNoCityModule;
     }
@@ -159,9 +167,10 @@ void TForm1::FormClose() {
 
 bool TForm1::LoadCity(const std::string& fileName) {
     TCityLoad load;
-    const std::string firstListed = Catalog.empty() ? std::string() : Catalog.front().FileName;
+    std::vector<std::string> listed;
+    for (const TCatalogEntry& entry : Catalog) listed.push_back(entry.FileName);
     const TCityOpenResult result = OpenCityOrFirstListed(
-        programDirectory_, fileName, firstListed, City, load,
+        programDirectory_, fileName, listed, City, load,
         [this](const std::string& message) { ErrorMessage(message); },
         [](const std::string& reason) { qWarning("%s", reason.c_str()); });
     if (result == TCityOpenResult::Failed) return false;

@@ -1,8 +1,7 @@
-// Writes the generated source that, compiled with city/module/city_module.cpp,
-// becomes a city's module.
+// Turns a packed city and its pictures into the bytes of its module file.
 #pragma once
 
-#include <string>
+#include <cstdint>
 #include <vector>
 
 #include "city/pack/bitmap_resource.h"
@@ -11,7 +10,7 @@
 namespace tnx::city {
 
 // Resources come in the order STATIONS, CHANGES, DWAITTIME, NWAITTIME, INFO,
-// then the bitmaps as given.
-std::string WriteModuleSource(const PackedCity& city, const std::vector<BitmapResource>& bitmaps);
+// then the bitmaps as given; the same city always gives the same bytes.
+std::vector<std::uint8_t> WriteModuleBytes(const PackedCity& city, const std::vector<BitmapResource>& bitmaps);
 
 }  // namespace tnx::city

@@ -1,11 +1,12 @@
-// tunnex_pack: checks a city's source folder and writes the data source of its module.
+// tunnex_pack: checks a city's source folder and writes its module file.
 //
 //   tunnex_pack --check CITY_FOLDER
-//   tunnex_pack CITY_FOLDER OUTPUT.cpp PICTURE_FOLDER
+//   tunnex_pack CITY_FOLDER OUTPUT.tnd PICTURE_FOLDER
 //
 // PICTURE_FOLDER holds the drawing tool's NAME.dib files, one per bitmap resource.
 // Nothing is written when the city breaks a rule, so no module is ever built from it.
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -25,7 +26,7 @@ using tnx::city::BitmapResource;
 
 int Usage() {
     std::cerr << "usage: tunnex_pack --check CITY_FOLDER\n"
-                 "       tunnex_pack CITY_FOLDER OUTPUT.cpp PICTURE_FOLDER\n";
+                 "       tunnex_pack CITY_FOLDER OUTPUT.tnd PICTURE_FOLDER\n";
     return 2;
 }
 
@@ -56,11 +57,14 @@ std::vector<BitmapResource> ReadPictures(const std::filesystem::path& folder, in
     return pictures;
 }
 
-bool WriteFileReplacing(const std::string& path, const std::string& text) {
+// Written beside the target and renamed over it, so a running program never sees half a module.
+bool WriteFileReplacing(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     const std::string partial = path + ".partial";
     {
         std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!out.write(text.data(), static_cast<std::streamsize>(text.size()))) return false;
+        if (!out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())) ||
+            !out.flush())
+            return false;
     }
     std::error_code error;
     std::filesystem::rename(partial, path, error);
@@ -80,7 +84,7 @@ int main(int argc, char** argv) {
     if (args.size() != (checkOnly ? 2u : 3u)) return Usage();
     const std::string folder = args[checkOnly ? 1 : 0];
     std::error_code ignored;
-    // A module source left from an earlier run must not outlive a failed pack.
+    // A module left from an earlier run must not outlive a failed pack.
     if (!checkOnly) std::filesystem::remove(args[1], ignored);
 
     const tnx::city::ParseResult parsed = tnx::city::ParseCityFolder(folder);
@@ -97,7 +101,7 @@ int main(int argc, char** argv) {
         errors.push_back(folder + ": " + e);
     if (!errors.empty()) return Fail(errors);
 
-    if (!WriteFileReplacing(output, tnx::city::WriteModuleSource(*packed.city, bitmaps))) {
+    if (!WriteFileReplacing(output, tnx::city::WriteModuleBytes(*packed.city, bitmaps))) {
         std::cerr << output << ": cannot be written\n";
         return 1;
     }

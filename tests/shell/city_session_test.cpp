@@ -73,8 +73,8 @@ protected:
     void PutCity(const char* as) { Put(fs::path(TUNNEX_PROGRAM_DIR) / "kharkiv.tnd", dir / as); }
     void PutFake(const char* fake, const char* as) { Put(fs::path(TUNNEX_TEST_MODULE_DIR) / fake, dir / as); }
 
-    TCityOpenResult Open(const std::string& file, const std::string& first, TCityLoad& load) {
-        return OpenCityOrFirstListed(dir, file, first, TCity{}, load,
+    TCityOpenResult Open(const std::string& file, const std::vector<std::string>& listed, TCityLoad& load) {
+        return OpenCityOrFirstListed(dir, file, listed, TCity{}, load,
                                      [this](const std::string& m) { boxes.push_back(m); });
     }
 };
@@ -82,7 +82,7 @@ protected:
 TEST_F(OpenCityTest, OpensTheChosenModuleWithItsPictures) {
     PutCity("kharkiv.tnd");
     TCityLoad load;
-    EXPECT_EQ(Open("kharkiv.tnd", "kharkiv.tnd", load), TCityOpenResult::Opened);
+    EXPECT_EQ(Open("kharkiv.tnd", {"kharkiv.tnd"}, load), TCityOpenResult::Opened);
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(load.FileName, "kharkiv.tnd");
     ASSERT_TRUE(load.Module);
@@ -93,7 +93,7 @@ TEST_F(OpenCityTest, OpensTheChosenModuleWithItsPictures) {
 TEST_F(OpenCityTest, MissingChoiceFallsBackToTheFirstListedWithOneMessage) {
     PutCity("a.tnd");
     TCityLoad load;
-    EXPECT_EQ(Open("gone.tnd", "a.tnd", load), TCityOpenResult::OpenedFirstListed);
+    EXPECT_EQ(Open("gone.tnd", {"a.tnd"}, load), TCityOpenResult::OpenedFirstListed);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], CityConnectFailedMessage("gone.tnd"));
     EXPECT_EQ(load.FileName, "a.tnd");
@@ -105,7 +105,7 @@ TEST_F(OpenCityTest, NameReachingOutsideTheProgramFolderIsRefused) {
     for (const std::string& name : {std::string("../outside.tnd"), (parent / "outside.tnd").string(), std::string("")}) {
         boxes.clear();
         TCityLoad load;
-        EXPECT_EQ(Open(name, "a.tnd", load), TCityOpenResult::OpenedFirstListed) << name;
+        EXPECT_EQ(Open(name, {"a.tnd"}, load), TCityOpenResult::OpenedFirstListed) << name;
         EXPECT_EQ(load.FileName, "a.tnd");
         EXPECT_EQ(boxes.size(), 1u);
     }
@@ -117,7 +117,7 @@ TEST_F(OpenCityTest, NoWorkingModuleGivesBothMessagesAndLeavesTheLoadAlone) {
     std::ofstream(dir / "junk.tnd") << "junk";
     TCityLoad load;
     load.FileName = "previous";
-    EXPECT_EQ(Open("broken.tnd", "nopictures.tnd", load), TCityOpenResult::Failed);
+    EXPECT_EQ(Open("broken.tnd", {"nopictures.tnd"}, load), TCityOpenResult::Failed);
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0], CityConnectFailedMessage("broken.tnd"));
     EXPECT_EQ(boxes[1], NoWorkingCityMessage("nopictures.tnd"));
@@ -125,30 +125,46 @@ TEST_F(OpenCityTest, NoWorkingModuleGivesBothMessagesAndLeavesTheLoadAlone) {
     EXPECT_FALSE(load.Module);
 
     boxes.clear();
-    EXPECT_EQ(Open("junk.tnd", "junk.tnd", load), TCityOpenResult::Failed) << "the same file is tried twice";
+    EXPECT_EQ(Open("junk.tnd", {"junk.tnd"}, load), TCityOpenResult::Failed) << "the same file is tried twice";
     EXPECT_EQ(boxes.size(), 2u);
 }
 
-TEST_F(OpenCityTest, CatalogListsOnlyModulesTheLoaderAccepts) {
+TEST_F(OpenCityTest, FallBackSkipsListedModulesThatDoNotOpen) {
+    PutFake("nostations.tnd", "a.tnd");
     PutCity("b.tnd");
-    PutCity("a.tnd");
-    PutFake("good.tnd", "c.tnd");        // no pictures
-    PutFake("nostations.tnd", "d.tnd");  // no station table
-    PutFake("badlink.tnd", "e.tnd");
+    TCityLoad load;
+    EXPECT_EQ(Open("gone.tnd", {"a.tnd", "b.tnd"}, load), TCityOpenResult::OpenedFirstListed);
+    EXPECT_EQ(boxes, std::vector<std::string>{CityConnectFailedMessage("gone.tnd")});
+    EXPECT_EQ(load.FileName, "b.tnd");
+}
+
+TEST_F(OpenCityTest, CatalogListsModulesByTheirHeaderAndTellsWhyOthersAreLeftOut) {
+    PutCity("b.tnd");
+    PutCity("A.TND");
+    PutFake("good.tnd", "c.tnd");  // no pictures: listed, refused only when opened
+    PutFake("code15.tnd", "d.tnd");
+    PutFake("nocode.tnd", "e.tnd");
     std::ofstream(dir / "f.tnd") << "junk";
+    std::ofstream(dir / "notes.txt") << "not a module";
     std::vector<std::string> opened;
+    std::vector<std::string> refused;
     int firstDone = 0;
     TScanOptions options;
-    options.Accept = CityModuleUsable;
     options.FileOpened = [&](const std::string& name) { opened.push_back(name); };
     options.FirstFileDone = [&] { ++firstDone; };
+    options.Refused = [&](const std::string& name, const std::string& reason) {
+        refused.push_back(name + ": " + reason);
+    };
     const auto catalog = ScanCityModules(dir, options);
-    ASSERT_EQ(catalog.size(), 2u);
-    EXPECT_EQ(catalog[0].FileName, "a.tnd");
+    ASSERT_EQ(catalog.size(), 3u);
+    EXPECT_EQ(catalog[0].FileName, "A.TND");
     EXPECT_EQ(catalog[1].FileName, "b.tnd");
+    EXPECT_EQ(catalog[2].FileName, "c.tnd");
     EXPECT_EQ(catalog[0].VersionText, "1.2");
-    EXPECT_EQ(opened, (std::vector<std::string>{"a.tnd", "b.tnd", "c.tnd", "d.tnd", "e.tnd"}))
-        << "every file that opens as a library is reported, listed or not";
+    EXPECT_EQ(opened, (std::vector<std::string>{"A.TND", "b.tnd", "c.tnd", "d.tnd", "e.tnd"}));
+    EXPECT_EQ(refused, (std::vector<std::string>{"d.tnd: CityCode = 15, допустимо 1..14",
+                                                  "e.tnd: нет значения CityCode",
+                                                  "f.tnd: файл короче заголовка (4 байт)"}));
     EXPECT_EQ(firstDone, 1);
 }
 

@@ -28,14 +28,25 @@ TEST_F(FormTest, NoUsableModuleEndsWithExitCode5AndItsMessage) {
     EXPECT_EQ(Start(), 5);
     EXPECT_EQ(environment.Messages, std::vector<std::string>{kNoModule});
 
-    // Files that are no module, or a broken one, are not data files either.
+    // Files the scan refuses are named with their reasons before the described message.
     AddJunk("junk.tnd");
-    AddFake("nostations.tnd", "broken.tnd");
-    AddFake("good.tnd", "nopictures.tnd");
+    AddFake("code15.tnd", "code15.tnd");
     AddCity("kharkiv.tnd.bak");
     environment.Messages.clear();
     EXPECT_EQ(Start(), 5);
-    EXPECT_EQ(environment.Messages, std::vector<std::string>{kNoModule});
+    EXPECT_EQ(environment.Messages,
+              (std::vector<std::string>{"Файлы данных в каталоге программы не подключены:\r\n"
+                                        "\r\ncode15.tnd \u2014 CityCode = 15, допустимо 1..14"
+                                        "\r\njunk.tnd \u2014 файл короче заголовка (12 байт)",
+                                        kNoModule}));
+}
+
+TEST_F(FormTest, ListedModulesThatDoNotOpenEndWithExitCode4) {
+    AddFake("nostations.tnd", "broken.tnd");
+    AddFake("good.tnd", "nopictures.tnd");
+    EXPECT_EQ(Start(), 4);
+    EXPECT_EQ(environment.Messages,
+              (std::vector<std::string>{CityConnectFailedMessage("broken.tnd"), NoWorkingCityMessage("broken.tnd")}));
 }
 
 TEST_F(FormTest, ModuleGoneBeforeLoadingEndsWithExitCode4AndBothMessages) {

@@ -12,9 +12,10 @@
 #include "model/cp1251.h"
 #include "model/lookups.h"
 #include "shell/city_loader.h"
+#include "shell/city_choice.h"
 #include "shell/city_names.h"
 #include "shell/module_catalog.h"
-#include "shell/platform/dynamic_library.h"
+#include "shell/platform/program_directory.h"
 #include "tools/route/json_writer.h"
 #include "tools/route/station_argument.h"
 
@@ -29,7 +30,9 @@ constexpr const char* kUsage =
     "FROM and TO are station numbers, stored names or display names.\n"
     "\n"
     "Options:\n"
-    "  --city FILE          city module (default: the one the program would open)\n"
+    "  --city FILE          city module (default: beside this tool, the only module, else\n"
+    "                       Moscow's, else the first by file name; the program's stored\n"
+    "                       choice is not read; a module that does not open is skipped)\n"
     "  --wait day|evening|none   waiting times (default day)\n"
     "  --changes N          most transfers searched (default 3)\n"
     "  --time-diff N        time window in minutes (default 10)\n"
@@ -227,23 +230,34 @@ int RunRouteCli(int argc, const char* const* argv, std::ostream& out, std::ostre
         return kExitUsage;
     }
 
-    std::filesystem::path cityPath = o.CityFile;
-    if (cityPath.empty()) {
-        const auto folder = platform::ProgramDirectory();
-        const std::string file = DefaultCityFile(ScanCityModules(folder));
-        if (file.empty()) {
-            err << "tunnex-route: no city module (*.tnd) in " << folder.string() << "\n";
-            return kExitBadModule;
-        }
-        cityPath = folder / file;
-    }
-
     auto loaded = std::make_unique<TLoadedCity>();
     std::unique_ptr<CityModule> module;
     const auto previous = std::make_unique<TCity>();
-    if (!LoadCityFile(cityPath, *previous, *loaded, module, error)) {
-        err << "tunnex-route: " << error << "\n";
-        return kExitBadModule;
+    if (!o.CityFile.empty()) {
+        if (!LoadCityFile(o.CityFile, *previous, *loaded, module, error)) {
+            err << "tunnex-route: " << error << "\n";
+            return kExitBadModule;
+        }
+    } else {
+        // The module the program opens when nothing is stored, skipping what does not open.
+        const auto folder = platform::ProgramDirectory();
+        TScanOptions scan;
+        scan.Refused = [&err](const std::string& file, const std::string& reason) {
+            err << "tunnex-route: " << file << ": " << reason << "\n";
+        };
+        const auto catalog = ScanCityModules(folder, scan);
+        bool opened = false;
+        for (const std::string& file : CityFilesToTry(catalog, ChooseCurrentCityFile(catalog, std::nullopt))) {
+            if (LoadCityFile(folder / file, *previous, *loaded, module, error)) {
+                opened = true;
+                break;
+            }
+            err << "tunnex-route: " << error << "\n";
+        }
+        if (!opened) {
+            err << "tunnex-route: no usable city module (*.tnd) in " << folder.string() << "\n";
+            return kExitBadModule;
+        }
     }
     TCity& city = loaded->City;
 
@@ -282,7 +296,7 @@ int RunRouteCli(int argc, const char* const* argv, std::ostream& out, std::ostre
             return present ? std::optional<std::uint8_t>(v) : std::nullopt;
         };
         const TCityInfo info{CityName(city.CityCode), city.NumOfLines, city.NumOfStations,
-                             loaded->OperatingStations, cityPath.filename().string(),
+                             loaded->OperatingStations, module->Path().filename().string(),
                              VersionText(optional(loaded->HasFileVersion, loaded->FileVersion),
                                          optional(loaded->HasCityVersion, loaded->CityVersion))};
         out << Unix(CityInfoText(info));
