@@ -38,6 +38,19 @@ for module in sorted((build / "bin").glob("*.tnd")):
     for i, settings in enumerate([(1, n, 3, 10, 0b01011), (n // 2, 2, 5, 25, 0b10011), (3, 4, 0, 1, 0b00100)]):
         (root / "corpus" / "fuzz_city_search" / f"{module.stem}_{i}").write_bytes(out + bytes(settings))
 
+# Whole module files: the shipped ones and the small hand-made good one.
+module_seeds = root / "corpus" / "fuzz_module_file"
+module_seeds.mkdir(parents=True, exist_ok=True)
+for module in sorted((build / "bin").glob("*.tnd")) + [build / "tests" / "shell" / "modules" / "good.tnd"]:
+    # The first byte of an input says whether the fuzzer sets the checksums right first.
+    (module_seeds / module.stem).write_bytes(b"\x01" + module.read_bytes())
+
+dib_seeds = root / "corpus" / "fuzz_dib"
+dib_seeds.mkdir(parents=True, exist_ok=True)
+for picture in ("CIRCLE", "FLAG1", "L1"):
+    for source in sorted((build / "city" / "cities").glob(f"*/pictures/{picture}.dib"))[:2]:
+        (dib_seeds / f"{source.parent.parent.name}_{picture}").write_bytes(source.read_bytes())
+
 cities = root.parent / "city" / "cities"
 for folder in sorted(p for p in cities.iterdir() if p.is_dir()):
     parts = [(folder / f).read_bytes() for f in ("city.txt", "lines.txt", "stations.txt", "transfers.txt", "info.txt")]

@@ -32,12 +32,12 @@ std::string ReadName(const std::uint8_t* field, std::size_t size) {
     return std::string(reinterpret_cast<const char*>(field), length);
 }
 
-void WriteU16(std::vector<std::uint8_t>& out, std::size_t at, std::uint16_t v) {
+void WriteU16(std::span<std::uint8_t> out, std::size_t at, std::uint16_t v) {
     out[at] = static_cast<std::uint8_t>(v);
     out[at + 1] = static_cast<std::uint8_t>(v >> 8);
 }
 
-void WriteU32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
+void WriteU32(std::span<std::uint8_t> out, std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
@@ -209,10 +209,20 @@ std::vector<std::uint8_t> WriteModuleFile(const TModuleContents& contents) {
         std::copy(r.Bytes.begin(), r.Bytes.end(), out.begin() + offsets[i]);
         at += mf::resource_record::kSize;
     }
-    const std::span<const std::uint8_t> bytes(out);
-    WriteU32(out, mf::header::kDataChecksumOffset, mf::Crc32(bytes.subspan(static_cast<std::size_t>(indexSize))));
-    WriteU32(out, mf::header::kIndexChecksumOffset, IndexChecksum(bytes.first(static_cast<std::size_t>(indexSize))));
+    SetModuleChecksums(out);
     return out;
+}
+
+void SetModuleChecksums(std::span<std::uint8_t> file) {
+    const std::uint64_t indexSize = ModuleIndexSize(file);
+    if (indexSize == 0 || indexSize > file.size()) return;
+    const auto split = static_cast<std::size_t>(indexSize);
+    const std::uint32_t data = mf::Crc32(file.subspan(split));
+    const std::uint32_t index = IndexChecksum(file.first(split));
+    for (int i = 0; i < 4; ++i) {
+        file[mf::header::kDataChecksumOffset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(data >> (8 * i));
+        file[mf::header::kIndexChecksumOffset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(index >> (8 * i));
+    }
 }
 
 }  // namespace tnx

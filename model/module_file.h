@@ -55,6 +55,11 @@ struct TModuleContents {
     std::vector<Resource> Resources;
 };
 
+// Sets both checksums of a module file to what its bytes give; files whose header does
+// not say where its tables end are left alone. For the writer, and for tests and fuzzers
+// that change a file and still want it read past its checksums.
+void SetModuleChecksums(std::span<std::uint8_t> file);
+
 // The file's bytes: the same contents always give the same bytes. Names must fit their
 // fields (15 and 16 ASCII bytes); the caller keeps to that.
 std::vector<std::uint8_t> WriteModuleFile(const TModuleContents& contents);

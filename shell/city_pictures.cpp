@@ -36,7 +36,9 @@ bool ReadCityPictures(const CityModule& module, TCityPictures& pictures, std::st
 
 std::optional<TDibImage> ReadLineIcon(const CityModule& module, int line) {
     std::string ignored;
-    return ReadBitmap(module, "L" + std::to_string(line), ignored);
+    std::string name = "L";
+    name += std::to_string(line);  // "L" + to_string trips a false -Wrestrict in GCC 12
+    return ReadBitmap(module, name, ignored);
 }
 
 }  // namespace tnx

@@ -38,18 +38,24 @@ std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder,
         if (index && options.FileOpened) options.FileOpened(fileName);
         if (first && options.FirstFileDone) options.FirstFileDone();
         first = false;
-        const auto code = index ? index->Export("CityCode") : std::nullopt;
-        if (index && !code) error = "нет значения CityCode";
-        if (code && (*code < 1 || *code > kCityCodeCount))
-            error = "CityCode = " + std::to_string(*code) + ", допустимо 1.." + std::to_string(kCityCodeCount);
-        if (!error.empty()) {
+        std::uint8_t code = 0;
+        if (index) {
+            const auto exported = index->Export("CityCode");
+            if (!exported)
+                error = "нет значения CityCode";
+            else if (*exported < 1 || *exported > kCityCodeCount)
+                error = "CityCode = " + std::to_string(*exported) + ", допустимо 1.." + std::to_string(kCityCodeCount);
+            else
+                code = *exported;
+        }
+        if (code == 0) {
             if (options.Refused) options.Refused(fileName, error);
             continue;
         }
         TCatalogEntry entry;
         entry.FileName = fileName;
-        entry.CityCode = *code;
-        entry.CityName = CityName(*code);
+        entry.CityCode = code;
+        entry.CityName = CityName(code);
         entry.VersionText = VersionText(index->Export("FileVersion"), index->Export("CityVersion"));
         catalog.push_back(std::move(entry));
     }

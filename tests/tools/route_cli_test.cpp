@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -70,6 +72,23 @@ TEST(RouteCli, SameStationNoRouteAndBadModule) {
     EXPECT_NE(none.err.find("Маршрут не найден."), std::string::npos);
 
     EXPECT_EQ(Cli({"--city", "/nonexistent/x.tnd", "1", "2"}, false).status, 3);
+}
+
+TEST(RouteCli, DamagedModuleExitsWithItsReason) {
+    std::ifstream in(kCity, std::ios::binary);
+    const std::string whole{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string damaged = testing::TempDir() + "/damaged.tnd";
+    const std::pair<std::string, const char*> cases[] = {
+        {whole.substr(0, 200000), "damaged.tnd: файл обрезан: 200000 байт из "},
+        {whole.substr(0, 20), "damaged.tnd: файл короче заголовка (20 байт)"},
+        {whole.substr(0, whole.size() - 10) + "?" + whole.substr(whole.size() - 9), "damaged.tnd: данные повреждены"},
+    };
+    for (const auto& [bytes, reason] : cases) {
+        std::ofstream(damaged, std::ios::binary | std::ios::trunc) << bytes;
+        const CliRun r = Cli({"--city", damaged, "--stations"}, false);
+        EXPECT_EQ(r.status, 3) << reason;
+        EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
+    }
 }
 
 TEST(RouteCli, ListsAndDumps) {
