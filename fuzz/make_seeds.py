@@ -38,12 +38,22 @@ for module in sorted((build / "bin").glob("*.tnd")):
     for i, settings in enumerate([(1, n, 3, 10, 0b01011), (n // 2, 2, 5, 25, 0b10011), (3, 4, 0, 1, 0b00100)]):
         (root / "corpus" / "fuzz_city_search" / f"{module.stem}_{i}").write_bytes(out + bytes(settings))
 
-# Whole module files: the shipped ones and the small hand-made good one.
+# Whole module files: the shipped ones, small copies of them and the hand-made good one.
 module_seeds = root / "corpus" / "fuzz_module_file"
 module_seeds.mkdir(parents=True, exist_ok=True)
+# Small copies (pictures shrunk to the CIRCLE) let the fuzzer reach the tables and the
+# search thousands of times a second; the whole modules are there as they ship.
+small = build / "tests" / "shell" / "small.tnd"
+for old in module_seeds.iterdir():
+    old.unlink()
 for module in sorted((build / "bin").glob("*.tnd")) + [build / "tests" / "shell" / "modules" / "good.tnd"]:
     # The first byte of an input says whether the fuzzer sets the checksums right first.
     (module_seeds / module.stem).write_bytes(b"\x01" + module.read_bytes())
+    if module.parent.name == "bin":
+        subprocess.run([str(build / "tests" / "shell" / "make_fake_modules"), "--small", str(module), str(small)],
+                       check=True)
+        (module_seeds / f"{module.stem}_small").write_bytes(b"\x01" + small.read_bytes())
+        small.unlink()
 
 dib_seeds = root / "corpus" / "fuzz_dib"
 dib_seeds.mkdir(parents=True, exist_ok=True)

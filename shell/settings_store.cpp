@@ -79,13 +79,20 @@ std::optional<std::string> StoredCityFileName() {
     TProductKey key;
     if (!key.settings.contains("CityFileName")) return std::nullopt;
     const QVariant v = key.settings.value("CityFileName");
-    if (v.typeId() != QMetaType::QString && v.typeId() != QMetaType::QByteArray) return std::nullopt;
+    if (v.typeId() == QMetaType::QByteArray) return v.toByteArray().toStdString();
+    if (v.typeId() != QMetaType::QString) return std::nullopt;
     return v.toString().toStdString();
 }
 
 void StoreCityFileName(const std::string& fileName) {
     TProductKey key;
-    key.settings.setValue("CityFileName", QString::fromStdString(fileName));
+    const QByteArray bytes = QByteArray::fromStdString(fileName);
+    // A file name that is no UTF-8 (possible on Linux) is kept as its bytes, so the same
+    // file is found again; as text it would come back with its bytes replaced.
+    if (QString::fromUtf8(bytes).toUtf8() != bytes)
+        key.settings.setValue("CityFileName", bytes);
+    else
+        key.settings.setValue("CityFileName", QString::fromStdString(fileName));
 }
 
 TCitySettings ReadCitySettings(std::uint8_t cityCode, std::uint8_t numOfStations,

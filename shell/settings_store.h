@@ -21,7 +21,8 @@ bool NoSplashPresent();
 // True when "FirstTime" was present; it is removed.
 bool TakeFirstTime();
 
-// The stored "CityFileName", UTF-8; empty optional when there is none.
+// The stored "CityFileName": its bytes as the file system names the file (UTF-8 text, or
+// the raw bytes of a name that is no UTF-8); empty optional when there is none.
 std::optional<std::string> StoredCityFileName();
 void StoreCityFileName(const std::string& fileName);
 

@@ -1,9 +1,12 @@
 // make_fake_modules FOLDER: writes hand-made city modules for the loader's refusals,
 // each broken in one way, beside one good one.
+// make_fake_modules --small IN.tnd OUT.tnd: a copy of a module with every picture larger
+// than its CIRCLE replaced by the CIRCLE, a real city small enough to fuzz quickly.
 #include <cstring>
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <iterator>
 #include <string>
 
 #include "model/city_format.h"
@@ -78,9 +81,37 @@ TModuleContents Without(TModuleContents c, const std::string& name) {
 
 }  // namespace
 
+bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    return static_cast<bool>(out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())));
+}
+
+int SmallCopy(const std::string& from, const std::string& to) {
+    std::ifstream in(from, std::ios::binary);
+    const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string error;
+    const auto index = tnx::ReadModuleFile(file, error);
+    const auto* circle = index ? index->Resource("CIRCLE", tnx::kResourceTypeBitmap) : nullptr;
+    if (circle == nullptr) {
+        std::cerr << from << ": " << (index ? "no CIRCLE" : error) << "\n";
+        return 1;
+    }
+    const auto bytesOf = [&](const tnx::TModuleResource& r) {
+        return std::vector<std::uint8_t>(file.begin() + r.Offset, file.begin() + r.Offset + r.Size);
+    };
+    TModuleContents small;
+    small.Exports = index->Exports;
+    for (const tnx::TModuleResource& r : index->Resources) {
+        const bool large = r.Type == tnx::kResourceTypeBitmap && r.Size > circle->Size;
+        small.Resources.push_back({r.Name, r.Type, bytesOf(large ? *circle : r)});
+    }
+    return WriteFile(to, tnx::WriteModuleFile(small)) ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--small") return SmallCopy(argv[2], argv[3]);
     if (argc != 2) {
-        std::cerr << "usage: make_fake_modules FOLDER\n";
+        std::cerr << "usage: make_fake_modules FOLDER\n       make_fake_modules --small IN.tnd OUT.tnd\n";
         return 2;
     }
     TModuleContents shortChanges = Good();
@@ -97,9 +128,7 @@ int main(int argc, char** argv) {
         {"badtransfer", Good([](Tables& t) { t.changes.Cells[0][1][1] = {2, 77, 1}; })},
     };
     for (const auto& [name, contents] : modules) {
-        const std::vector<std::uint8_t> bytes = tnx::WriteModuleFile(contents);
-        std::ofstream out(std::string(argv[1]) + "/" + name + ".tnd", std::ios::binary | std::ios::trunc);
-        if (!out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
+        if (!WriteFile(std::string(argv[1]) + "/" + name + ".tnd", tnx::WriteModuleFile(contents))) {
             std::cerr << name << ".tnd: cannot be written\n";
             return 1;
         }

@@ -241,6 +241,27 @@ TEST_F(OptionsTest, CitySwitchStoresTheOldCitysSettingsAndLoadsTheNewCitysStored
     EXPECT_TRUE(form->CityModuleHandle != nullptr);
 }
 
+TEST_F(OptionsTest, AModuleWhoseFileNameIsNoUtf8IsChosenStoredAndFoundAgain) {
+    const std::string name = "\xCF\xE8\xF2\xE5\xF0.tnd";  // "Питер" in Windows-1251
+    AddModule("kharkiv.tnd", "kharkiv.tnd");
+    AddModule("spb.tnd", name);
+    StoreCityFileName("kharkiv.tnd");
+    Started();
+    auto dialog = Dialog();
+    ASSERT_EQ(form->Catalog.at(1).FileName, name);
+    dialog->ComboBox1->setCurrentIndex(1);
+    dialog->OkBtnClick();
+    EXPECT_EQ(form->City.CityCode, kSpb);
+    EXPECT_EQ(StoredCityFileName(), name);
+
+    dialog.reset();  // it belongs to the window that the next start closes
+    environment.Messages.clear();
+    Started();
+    EXPECT_EQ(form->CurrentCityFile, name);
+    EXPECT_EQ(form->City.CityCode, kSpb);
+    EXPECT_TRUE(environment.Messages.empty());
+}
+
 TEST_F(OptionsTest, ConfirmingACityWhoseModulesAreGoneReportsAndFails) {
     AddModule("kharkiv.tnd", "a.tnd");
     AddModule("spb.tnd", "b.tnd");

@@ -41,6 +41,19 @@ TEST_F(FormTest, NoUsableModuleEndsWithExitCode5AndItsMessage) {
                                         kNoModule}));
 }
 
+TEST_F(FormTest, ACutModuleBesideGoodOnesIsNamedWithItsReasonAndAGoodOneOpens) {
+    AddCity("b.tnd");
+    std::filesystem::copy_file(std::filesystem::path(TUNNEX_PROGRAM_DIR) / "moscow.tnd", Folder() / "a.tnd");
+    std::filesystem::resize_file(Folder() / "a.tnd", 200000);
+    testing::internal::CaptureStderr();
+    Started();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("tunnex: a.tnd: файл обрезан: 200000 байт из "), std::string::npos) << said;
+    ASSERT_EQ(form->Catalog.size(), 1u);
+    EXPECT_EQ(form->CurrentCityFile, "b.tnd");
+    EXPECT_TRUE(environment.Messages.empty());
+}
+
 TEST_F(FormTest, ListedModulesThatDoNotOpenEndWithExitCode4) {
     AddFake("nostations.tnd", "broken.tnd");
     AddFake("good.tnd", "nopictures.tnd");
