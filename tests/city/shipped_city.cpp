@@ -1,5 +1,6 @@
 #include "tests/city/shipped_city.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "engine/line_ride.h"
@@ -49,6 +50,51 @@ bool ChainBetween(const TCity& city, std::uint8_t from, std::uint8_t to, bool fo
         stations.Add(at);
     }
     return at == to;
+}
+
+// The least minutes from `from` to every station: a ride from a station along its line
+// either way (round a ring either way) costs the line's wait plus the riding minutes of
+// the stations it leaves; a transfer costs its walk.
+std::vector<int> ShortestTimes(const TCity& city, std::uint8_t from) {
+    constexpr int kUnreached = 1 << 20;
+    const int count = city.NumOfStations;
+    std::vector<int> best(static_cast<std::size_t>(count) + 1, kUnreached);
+    std::vector<bool> done(best.size(), false);
+    best[from] = 0;
+    for (;;) {
+        int at = 0;
+        for (int n = 1; n <= count; ++n)
+            if (!done[static_cast<std::size_t>(n)] && best[static_cast<std::size_t>(n)] < kUnreached &&
+                (at == 0 || best[static_cast<std::size_t>(n)] < best[static_cast<std::size_t>(at)]))
+                at = n;
+        if (at == 0) return best;
+        done[static_cast<std::size_t>(at)] = true;
+        const int here = best[static_cast<std::size_t>(at)];
+        const auto reach = [&](std::uint8_t to, int cost) {
+            int& b = best[to];
+            b = std::min(b, here + cost);
+        };
+        const TStation& s = city.Station(static_cast<std::uint8_t>(at));
+        const int wait = city.DayWait[static_cast<std::size_t>(s.Line - 1)];
+        for (const bool forward : {true, false}) {
+            int minutes = 0;
+            std::uint8_t n = static_cast<std::uint8_t>(at);
+            for (int steps = 0; steps < count; ++steps) {
+                const TStation& t = city.Station(n);
+                const std::uint8_t next = forward ? t.Next : t.Prev;
+                if (next == 0 || next == at) break;
+                minutes += forward ? t.MinutesToNext : t.MinutesToPrev;
+                n = next;
+                reach(n, wait + minutes);
+            }
+        }
+        for (int line = 1; line <= city.NumOfLines; ++line) {
+            for (int k = 1; k <= 2; ++k) {
+                const TTransferOption& o = city.Transfer(s.Line, static_cast<std::uint8_t>(line), static_cast<std::uint8_t>(k));
+                if (o.Minutes != 0 && o.FromStation == at) reach(o.ToStation, o.Minutes);
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -115,6 +161,30 @@ std::vector<std::string> PairsWithoutRoute(ShippedCity& shipped, std::uint8_t ch
         }
     }
     return missing;
+}
+
+std::vector<std::string> PairsNotShortestFirst(ShippedCity& shipped, std::uint8_t changes) {
+    TCity& city = shipped.City();
+    std::vector<std::string> wrong;
+    for (int a = 1; a <= city.NumOfStations; ++a) {
+        const auto from = static_cast<std::uint8_t>(a);
+        if (!city.Station(from).InOperation) continue;
+        const std::vector<int> shortest = ShortestTimes(city, from);
+        for (int b = 1; b <= city.NumOfStations; ++b) {
+            const auto to = static_cast<std::uint8_t>(b);
+            if (a == b || !city.Station(to).InOperation) continue;
+            TSearchRequest request = DayRequest(from, to, true);
+            request.Settings.ChangesDiff = changes;
+            request.Settings.TimeDiff = 1;
+            const TSearchOutcome outcome = RunSearchCommand(city, *shipped.list, request);
+            const int listed = outcome.Result == TSearchResult::Routes ? shipped.list->Routes[0].Time : -1;
+            if (listed != shortest[to]) {
+                wrong.push_back(Utf8Name(city, from) + " -> " + Utf8Name(city, to) + ": listed " +
+                                std::to_string(listed) + ", shortest " + std::to_string(shortest[to]));
+            }
+        }
+    }
+    return wrong;
 }
 
 std::vector<std::string> WrongRides(const TCity& city) {

@@ -50,6 +50,13 @@ std::vector<std::string> ListedEntries(ShippedCity& city, std::string_view from,
 // `changes` transfers stores no route, as "FROM -> TO".
 std::vector<std::string> PairsWithoutRoute(ShippedCity& city, std::uint8_t changes);
 
+// Every ordered pair of stations in operation whose first listed route (day waits, at most
+// `changes` transfers, a 1-minute window) is not the network's shortest time, found
+// independently of the search: rides either way along a line with one day wait per
+// boarding, transfer walks, a free change of trains where a ride would have no length.
+// As "FROM -> TO: listed L, shortest S".
+std::vector<std::string> PairsNotShortestFirst(ShippedCity& city, std::uint8_t changes);
+
 // Every ordered pair of stations of one line whose ride is impossible or does not
 // cost the riding minutes of the stations between them, as "FROM -> TO: why".
 std::vector<std::string> WrongRides(const TCity& city);
