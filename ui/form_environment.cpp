@@ -7,6 +7,7 @@
 #include <QWhatsThis>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -26,6 +27,7 @@ void TFormEnvironment::ErrorBox(QWidget* parent, const std::string& text) {
     QString message = QString::fromStdString(text);
     message.replace("\r\n", "\n");
     QMessageBox box(QMessageBox::Critical, "Error", message, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText("OK");  // as described, whatever Qt's translation says
     box.exec();
 }
 
