@@ -1,5 +1,6 @@
 #include "shell/settings_store.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
@@ -60,18 +61,40 @@ bool ReadBool(QSettings& s, const char* name, bool fallback) {
     return v ? *v != 0 : fallback;
 }
 
+// Why the file could not be written, as far as the file system tells.
+QString WhyNotWritten(const QString& path) {
+    const QFileInfo file(path);
+    if (file.isDir()) return "на месте файла находится каталог";
+    if (file.exists() && !file.isWritable()) return "файл доступен только для чтения";
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists()) return "каталог " + folder.absoluteFilePath() + " не удаётся создать";
+    if (!file.exists() && !folder.isWritable()) return "каталог " + folder.absoluteFilePath() + " закрыт для записи";
+    return "нет доступа к файлу";
+}
+
+TStoreFailure Flush(QSettings& s, const char* what) {
+    s.sync();
+    if (s.status() == QSettings::NoError) return {};
+    const QString reason = s.status() == QSettings::FormatError ? "файл испорчен" : WhyNotWritten(s.fileName());
+    return (QString(what) + " не сохранены: " + s.fileName() + " — " + reason + ".").toStdString();
+}
+
 }  // namespace
+
+std::string SettingsLocation() { return TProductKey().settings.fileName().toStdString(); }
 
 bool NoSplashPresent() {
     TProductKey key;
     return FindEntry(key.settings, "NoSplash").has_value();
 }
 
-bool TakeFirstTime() {
+bool TakeFirstTime(TStoreFailure* failure) {
     TProductKey key;
     const auto stored = FindEntry(key.settings, "FirstTime");
     if (!stored) return false;
     key.settings.remove(*stored);
+    TStoreFailure failed = Flush(key.settings, "Сведения о первом запуске");
+    if (failure != nullptr) *failure = std::move(failed);
     return true;
 }
 
@@ -79,12 +102,16 @@ std::optional<std::string> StoredCityFileName() {
     TProductKey key;
     if (!key.settings.contains("CityFileName")) return std::nullopt;
     const QVariant v = key.settings.value("CityFileName");
-    if (v.typeId() == QMetaType::QByteArray) return v.toByteArray().toStdString();
-    if (v.typeId() != QMetaType::QString) return std::nullopt;
-    return v.toString().toStdString();
+    std::string name;
+    if (v.typeId() == QMetaType::QByteArray)
+        name = v.toByteArray().toStdString();
+    else if (v.typeId() == QMetaType::QString)
+        name = v.toString().toStdString();
+    if (name.empty()) return std::nullopt;  // names no file: as if nothing were stored
+    return name;
 }
 
-void StoreCityFileName(const std::string& fileName) {
+TStoreFailure StoreCityFileName(const std::string& fileName) {
     TProductKey key;
     const QByteArray bytes = QByteArray::fromStdString(fileName);
     // A file name that is no UTF-8 (possible on Linux) is kept as its bytes, so the same
@@ -93,6 +120,7 @@ void StoreCityFileName(const std::string& fileName) {
         key.settings.setValue("CityFileName", bytes);
     else
         key.settings.setValue("CityFileName", QString::fromStdString(fileName));
+    return Flush(key.settings, "Выбор города");
 }
 
 TCitySettings ReadCitySettings(std::uint8_t cityCode, std::uint8_t numOfStations,
@@ -117,7 +145,7 @@ TCitySettings ReadCitySettings(std::uint8_t cityCode, std::uint8_t numOfStations
     return result;
 }
 
-void WriteCitySettings(std::uint8_t cityCode, const TCitySettings& settings) {
+TStoreFailure WriteCitySettings(std::uint8_t cityCode, const TCitySettings& settings) {
     TProductKey key;
     QSettings& s = key.settings;
     s.beginGroup(QString::number(cityCode));
@@ -129,6 +157,7 @@ void WriteCitySettings(std::uint8_t cityCode, const TCitySettings& settings) {
     s.setValue("TimeDiff", int{settings.TimeDiff});
     s.setValue("ChangesDiff", int{settings.ChangesDiff});
     s.endGroup();
+    return Flush(s, "Настройки");
 }
 
 }  // namespace tnx

@@ -23,6 +23,16 @@ int TFormEnvironment::ScreenWidth() const {
     return screen != nullptr ? screen->geometry().width() : 0;
 }
 
+QRect TFormEnvironment::ScreenArea() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry() : QRect();
+}
+
+QRect TFormEnvironment::UsableScreen() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
 void TFormEnvironment::ErrorBox(QWidget* parent, const std::string& text) {
     QString message = QString::fromStdString(text);
     message.replace("\r\n", "\n");

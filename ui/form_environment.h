@@ -2,6 +2,8 @@
 // message box blocks and the screen width can be chosen.
 #pragma once
 
+#include <QRect>
+
 #include <filesystem>
 #include <string>
 
@@ -17,6 +19,9 @@ public:
     virtual ~TFormEnvironment() = default;
 
     virtual int ScreenWidth() const;
+    // The whole screen, and the part of it windows may cover (without panels and docks).
+    virtual QRect ScreenArea() const;
+    virtual QRect UsableScreen() const;
     // A modal error message with one OK button; lines are broken by CR LF.
     virtual void ErrorBox(QWidget* parent, const std::string& text);
     // The start-up pauses that let the splash screen be read.

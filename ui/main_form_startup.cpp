@@ -22,6 +22,7 @@
 #include "ui/image_control.h"
 #include "ui/main_form.h"
 #include "ui/splash_form.h"
+#include "ui/window_place.h"
 #include "ui/station_combo.h"
 #include "ui/station_hint.h"
 
@@ -61,8 +62,6 @@ std::optional<int> TForm1::FormCreate() {
     GaugeStep();
 
     setFixedSize(kWidth, kClientHeight + 1);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
     const int screenWidth = environment_.ScreenWidth();
     bool screenTooNarrow = false;
     if (screenWidth < kWidth) {
@@ -73,6 +72,9 @@ std::optional<int> TForm1::FormCreate() {
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
         setFixedSize(kWidth, kClientHeight);
     }
+    // A window as wide as the screen stays on top and covers all of it.
+    if (!screenTooNarrow)
+        move(MainWindowPlace(screenWidth == kWidth ? environment_.ScreenArea() : environment_.UsableScreen(), size()));
     GaugeStep();
 
     TScanOptions scan;
@@ -108,7 +110,10 @@ std::optional<int> TForm1::FormCreate() {
     if (Catalog.size() == 1) CurrentCityFile = Catalog.front().FileName;
     GaugeStep();
 
-    FirstRun = TakeFirstTime();
+    TStoreFailure firstTimeKept;
+    FirstRun = TakeFirstTime(&firstTimeKept);
+    if (!firstTimeKept.empty())
+        ErrorMessage(firstTimeKept + "\r\nСправка для первого запуска откроется и при следующем запуске.");
     if (CurrentCityFile.empty()) CurrentCityFile = ChooseCurrentCityFile(Catalog, StoredCityFileName());
     GaugeStep();
 

@@ -248,21 +248,30 @@ void TOptionsDlg::OkBtnClick() {
     owner_.DayRadioButton->setEnabled(s.UseWaitTime);
     owner_.EvRadioButton->setEnabled(s.UseWaitTime);
 
-    // Always the city that was loaded when the dialog opened.
-    WriteCitySettings(owner_.City.CityCode, s);
+    // Always the city that was loaded when the dialog opened. Values that cannot be
+    // stored stay in effect until the program ends; the user is told.
+    std::vector<TStoreFailure> failures;
+    failures.push_back(WriteCitySettings(owner_.City.CityCode, s));
 
     const int chosen = ComboBox1->currentIndex();
     if (chosen >= 0 && chosen < static_cast<int>(owner_.Catalog.size())) {
         const std::string file = owner_.Catalog[static_cast<std::size_t>(chosen)].FileName;
         if (file != cityFileAtOpen_) {
             owner_.CurrentCityFile = file;
-            StoreCityFileName(file);
+            failures.push_back(StoreCityFileName(file));
             owner_.CityModuleHandle.reset();
             // Reads the new city's stored settings, replacing the values just confirmed.
             cityLoadFailed_ = !owner_.LoadCity(file);
             if (!cityLoadFailed_) owner_.FormActivate();
+        } else if (const auto stored = StoredCityFileName(); stored && *stored != file) {
+            // The city shown after a fall-back from a stored file that would not open:
+            // confirming it makes it the stored choice, so the next start opens it
+            // without the fall-back's message.
+            failures.push_back(StoreCityFileName(file));
         }
     }
+    for (const TStoreFailure& failure : failures)
+        if (!failure.empty()) environment_.ErrorBox(this, failure + "\r\nВыбранные значения действуют до закрытия программы.");
     accept();
 }
 

@@ -21,6 +21,8 @@ namespace tnx::ui::test {
 class TRecordingEnvironment : public TFormEnvironment {
 public:
     int ScreenWidth() const override { return Screen; }
+    QRect ScreenArea() const override { return {0, 0, Screen, ScreenHeight}; }
+    QRect UsableScreen() const override { return Usable.isNull() ? ScreenArea() : Usable; }
     void ErrorBox(QWidget* parent, const std::string& text) override;
     void Wait(int milliseconds) override {
         Waits.push_back(milliseconds);
@@ -44,6 +46,8 @@ public:
     }
 
     int Screen = 1024;
+    int ScreenHeight = 768;
+    QRect Usable;  // the whole screen when null
     bool Active = true;
     std::function<void()> OnWait;
     std::vector<std::string> Messages;

@@ -262,6 +262,46 @@ TEST_F(OptionsTest, AModuleWhoseFileNameIsNoUtf8IsChosenStoredAndFoundAgain) {
     EXPECT_TRUE(environment.Messages.empty());
 }
 
+TEST_F(OptionsTest, SettingsThatCannotBeStoredAreToldKeptInEffectAndNothingIsLost) {
+    AddModule("kharkiv.tnd", "kharkiv.tnd");
+    Started();
+    const std::filesystem::path file = SettingsLocation();
+    ClearUserSettings();
+    // A folder where the settings file belongs: the store cannot write it.
+    std::filesystem::create_directories(file / "kept");
+    auto dialog = Dialog();
+    dialog->SpinEdit1->setValue(17);
+    environment.Messages.clear();
+    dialog->OkBtnClick();
+    ASSERT_EQ(environment.Messages.size(), 1u);
+    EXPECT_EQ(environment.Messages[0], "Настройки не сохранены: " + file.string() +
+                                           " — на месте файла находится каталог.\r\n"
+                                           "Выбранные значения действуют до закрытия программы.");
+    EXPECT_EQ(form->Settings.TimeDiff, 17) << "in effect for this session";
+    EXPECT_TRUE(std::filesystem::is_directory(file / "kept")) << "nothing of what was there is lost";
+    std::filesystem::remove_all(file);
+}
+
+TEST_F(OptionsTest, ConfirmingTheCityOfAFallBackStoresItAndAnEmptyChoiceIsNoChoice) {
+    AddModule("kharkiv.tnd", "a.tnd");
+    AddModule("spb.tnd", "b.tnd");
+    StoreCityFileName("gone.tnd");
+    Started();
+    ASSERT_EQ(environment.Messages.size(), 1u) << "the fall-back is told";
+    ASSERT_EQ(form->CurrentCityFile, "a.tnd");
+    Dialog()->OkBtnClick();
+    EXPECT_EQ(StoredCityFileName(), "a.tnd");
+    environment.Messages.clear();
+    Started();
+    EXPECT_TRUE(environment.Messages.empty()) << "repaired: the next start opens it at once";
+
+    StoreCityFileName("");
+    EXPECT_FALSE(StoredCityFileName());
+    Started();
+    EXPECT_TRUE(environment.Messages.empty());
+    EXPECT_EQ(form->CurrentCityFile, "a.tnd") << "the first listed, as with nothing stored";
+}
+
 TEST_F(OptionsTest, ConfirmingACityWhoseModulesAreGoneReportsAndFails) {
     AddModule("kharkiv.tnd", "a.tnd");
     AddModule("spb.tnd", "b.tnd");

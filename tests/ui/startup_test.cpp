@@ -224,10 +224,14 @@ TEST_F(FormTest, WindowSizeFollowsTheScreenWidth) {
     EXPECT_EQ(wide.size(), QSize(800, 601));
     EXPECT_FALSE(wide.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(wide.StationHint->font().pointSize(), 11);
+    EXPECT_EQ(wide.pos(), QPoint(112, 83)) << "centred on 1024 x 768";
 
     environment.Screen = 800;
+    environment.ScreenHeight = 600;
+    environment.Usable = QRect(0, 24, 800, 576);  // a panel does not move a window that covers all
     TForm1& exact = Started();
     EXPECT_EQ(exact.size(), QSize(800, 600));
+    EXPECT_EQ(exact.pos(), QPoint(0, 0)) << "fills the screen, its caption row included";
     EXPECT_TRUE(exact.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(exact.StationHint->font().pointSize(), 10);
 
@@ -236,6 +240,17 @@ TEST_F(FormTest, WindowSizeFollowsTheScreenWidth) {
     EXPECT_EQ(environment.Messages,
               std::vector<std::string>{"Для работы программы требуется разрешение экрана не менее 800x600"});
     EXPECT_EQ(form->size(), QSize(0, 0));
+}
+
+TEST_F(FormTest, OnAShortScreenTheCaptionBarAndItsCloseButtonStayOnIt) {
+    AddCity();
+    // 1920 x 1080 at 200 %: 960 x 540, with a panel along the top.
+    environment.Screen = 960;
+    environment.ScreenHeight = 540;
+    environment.Usable = QRect(0, 27, 960, 513);
+    TForm1& f = Started();
+    EXPECT_EQ(f.pos(), QPoint(80, 27));
+    EXPECT_TRUE(environment.Usable.contains(f.geometry().topRight())) << "the close button's corner";
 }
 
 TEST_F(FormTest, CaptionNamesVersionAndCity) {
