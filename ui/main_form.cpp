@@ -123,11 +123,15 @@ void TForm1::CreateMenus() {
     connect(Info, &QAction::triggered, this, &TForm1::InfoClick);
     connect(About, &QAction::triggered, this, &TForm1::AboutClick);
 
-    // The window commands a frameless window can still offer on every platform.
+    // The commands of a system menu that apply to a window of fixed size.
     WindowMenu = new QMenu(this);
+    connect(WindowMenu->addAction("Переместить"), &QAction::triggered, this, &TForm1::MoveFromWindowMenu);
     connect(WindowMenu->addAction("Свернуть"), &QAction::triggered, this, &TForm1::MenuPanel2Click);
+    connect(WindowMenu->addAction("Свернуть в заголовок"), &QAction::triggered, this, &TForm1::MenuPanel3Click);
     WindowMenu->addSeparator();
-    connect(WindowMenu->addAction("Закрыть"), &QAction::triggered, this, &TForm1::MenuPanel1Click);
+    QAction* close = WindowMenu->addAction("Закрыть");
+    close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(close, &QAction::triggered, this, &TForm1::MenuPanel1Click);
 }
 
 void TForm1::CreateCaptionBar() {
@@ -137,7 +141,9 @@ void TForm1::CreateCaptionBar() {
     Image3->setGeometry(3, 2, 794, 18);
     connect(Image3, &TImage::MouseDown, this, &TForm1::Image3MouseDown);
     connect(Image3, &TImage::MouseMove, this, &TForm1::Image3MouseMove);
-    connect(Image3, &TImage::MouseUp, this, [this](QMouseEvent*) { dragging_ = false; });
+    connect(Image3, &TImage::MouseUp, this, [this](QMouseEvent*) {
+        if (!menuMove_) dragging_ = false;
+    });
     connect(Image3, &TImage::DoubleClick, this, [this](QMouseEvent*) { MenuPanel3Click(); });
 
     Image5 = new TImage(Panel1);

@@ -97,6 +97,7 @@ public:
     void MenuPanel3Click();
     void Image3MouseDown(QMouseEvent* event);
     void Image3MouseMove(QMouseEvent* event);
+    void MoveFromWindowMenu();
     void Image5MouseUp(QMouseEvent* event);
     void FormActivate();
     void FormDeactivate();
@@ -217,6 +218,8 @@ private:
     // Dragging by the caption picture.
     bool dragging_ = false;
     bool systemMove_ = false;
+    bool menuMove_ = false;  // "Переместить": the window follows the pointer until a click
+    Qt::MouseButton dragButton_ = Qt::NoButton;
     QPoint dragStart_;
     QPoint windowStart_;
 };

@@ -1,6 +1,7 @@
 // Menu commands and the caption bar.
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -117,25 +118,45 @@ void TForm1::MenuPanel3Click() {
 // The window follows the pointer once it has moved a little with a button held,
 // so that a double-click on the caption still reaches the window.
 void TForm1::Image3MouseDown(QMouseEvent* event) {
+    if (menuMove_) {  // the click that ends a move begun from the window menu
+        menuMove_ = false;
+        dragging_ = false;
+        Image3->setMouseTracking(false);
+        Image3->releaseMouse();
+        return;
+    }
     dragging_ = true;
     systemMove_ = false;
+    dragButton_ = event->button();
     dragStart_ = event->globalPosition().toPoint();
     windowStart_ = pos();
 }
 
 void TForm1::Image3MouseMove(QMouseEvent* event) {
-    if (!dragging_ || event->buttons() == Qt::NoButton) return;
+    if (!dragging_ || (event->buttons() == Qt::NoButton && !menuMove_)) return;
     const QPoint delta = event->globalPosition().toPoint() - dragStart_;
     if (!systemMove_) {
         if (delta.manhattanLength() < QApplication::startDragDistance()) return;
-        // The platform's own move, where it has one, also works under Wayland.
-        if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+        // The platform's own move, where it has one, also works under Wayland. Window
+        // managers end it only on the left button's release, so other buttons move here.
+        if (dragButton_ == Qt::LeftButton && windowHandle() != nullptr && windowHandle()->startSystemMove()) {
             dragging_ = false;
             return;
         }
         systemMove_ = true;  // not offered: move the window here
     }
     move(windowStart_ + delta);
+}
+
+void TForm1::MoveFromWindowMenu() {
+    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
+    menuMove_ = true;
+    dragging_ = true;
+    systemMove_ = true;
+    dragStart_ = QCursor::pos();
+    windowStart_ = pos();
+    Image3->setMouseTracking(true);  // moves without a button held reach it only so
+    Image3->grabMouse();
 }
 
 void TForm1::Image5MouseUp(QMouseEvent* event) {

@@ -53,6 +53,17 @@ void TMenuPanel::mouseReleaseEvent(QMouseEvent* event) {
     emit Click(this);
 }
 
+// While the button is held Qt sends no leave, so leaving with it held is seen here;
+// coming back with it still held lowers the button again.
+void TMenuPanel::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    const bool inside = rect().contains(event->position().toPoint());
+    if (!inside && bevel_ == TBevel::Lowered)
+        leaveEvent(nullptr);
+    else if (inside && bevel_ != TBevel::Lowered)
+        SetBevel(TBevel::Lowered);
+}
+
 void TMenuPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     fontColor_ = kAqua;

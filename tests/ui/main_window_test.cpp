@@ -193,6 +193,36 @@ TEST_F(MainWindowTest, CaptionPictureDragsTheWindow) {
     QApplication::sendEvent(form->Image3, &move);
     QTest::mouseRelease(form->Image3, Qt::RightButton, {}, QPoint(140, 25));
     EXPECT_EQ(form->pos(), before + QPoint(40, 20));
+
+    // After the release the window stays where it was left.
+    QMouseEvent after(QEvent::MouseMove, QPointF(200, 60), form->Image3->mapToGlobal(QPointF(200, 60)),
+                      Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(form->Image3, &after);
+    EXPECT_EQ(form->pos(), before + QPoint(40, 20));
+}
+
+TEST_F(MainWindowTest, TheWindowMenuOffersWhatASystemMenuOfAFixedWindowWould) {
+    QStringList texts;
+    for (const QAction* action : form->WindowMenu->actions())
+        if (!action->isSeparator()) texts << action->text();
+    EXPECT_EQ(texts, (QStringList{"Переместить", "Свернуть", "Свернуть в заголовок", "Закрыть"}));
+
+    // Without a move of the platform's own, the window follows the pointer until a click.
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QPoint before = form->pos();
+    const QPoint pointer = QCursor::pos();
+    form->WindowMenu->actions().front()->trigger();
+    QMouseEvent move(QEvent::MouseMove, QPointF(0, 0), QPointF(pointer + QPoint(30, 10)), Qt::NoButton,
+                     Qt::NoButton, {});
+    QApplication::sendEvent(form->Image3, &move);
+    EXPECT_EQ(form->pos(), before + QPoint(30, 10));
+    QTest::mouseClick(form->Image3, Qt::LeftButton, {}, QPoint(5, 5));
+    QApplication::sendEvent(form->Image3, &move);
+    QMouseEvent further(QEvent::MouseMove, QPointF(0, 0), QPointF(pointer + QPoint(90, 50)), Qt::NoButton,
+                        Qt::NoButton, {});
+    QApplication::sendEvent(form->Image3, &further);
+    EXPECT_EQ(form->pos(), before + QPoint(30, 10)) << "the click ended the move";
 }
 
 TEST_F(MainWindowTest, CloseButtonsCloseTheWindowAndReleaseTheModule) {

@@ -84,6 +84,18 @@ TEST_F(MenuPanelTest, ReleaseElsewhereIsNoClickAndLeavingResetsTheLook) {
     EXPECT_EQ(Look().pixelColor(0, 0), QColor(0, 0, 255));
 }
 
+TEST_F(MenuPanelTest, LeavingWithTheButtonHeldResetsTheLookAndComingBackLowersIt) {
+    Enter();
+    QTest::mousePress(&panel, Qt::LeftButton, {}, QPoint(8, 8));
+    QMouseEvent out(QEvent::MouseMove, QPointF(40, 8), QPointF(40, 8), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&panel, &out);
+    EXPECT_EQ(panel.BevelOuter(), TMenuPanel::TBevel::None);
+    EXPECT_EQ(panel.FontColor(), QColor(0, 255, 255));
+    QMouseEvent back(QEvent::MouseMove, QPointF(8, 8), QPointF(8, 8), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&panel, &back);
+    EXPECT_EQ(panel.BevelOuter(), TMenuPanel::TBevel::Lowered);
+}
+
 TEST_F(MenuPanelTest, DoubleClickReportsTwoClicksAndShowsFlatAqua) {
     const auto send = [&](QEvent::Type type, Qt::MouseButtons held) {
         QMouseEvent event(type, QPointF(8, 8), QPointF(8, 8), Qt::LeftButton, held, {});
