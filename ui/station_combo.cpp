@@ -119,7 +119,7 @@ void TStationComboBox::showPopup() {
 
 void TStationComboBox::hidePopup() {
     QComboBox::hidePopup();
-    if (filter_.isEmpty() && !noMatch_) return;
+    if (filter_.isEmpty()) return;
     filter_.clear();
     noMatch_ = false;
     ShowAllRows();
@@ -176,7 +176,8 @@ void TStationComboBox::focusOutEvent(QFocusEvent* event) {
 bool TStationComboBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == view()) {
         if (event->type() == QEvent::ShortcutOverride && IsEnter(static_cast<QKeyEvent*>(event))) {
-            event->accept();  // the key comes as a key press, below
+            // Where the list would choose on the shortcut check, the key comes as a key press instead.
+            event->accept();
             return true;
         }
         if (event->type() == QEvent::KeyPress) {
@@ -212,7 +213,7 @@ void TStationComboBox::paintEvent(QPaintEvent*) {
     option.currentIcon = QIcon();
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    if (!filter_.isEmpty() || noMatch_) {
+    if (!filter_.isEmpty()) {
         // What has been typed, where the chosen entry's name stands.
         painter.setPen(noMatch_ ? kNoMatchText : palette().color(QPalette::Text));
         painter.drawText(field.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, filter_);
