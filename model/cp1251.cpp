@@ -25,6 +25,8 @@ constexpr char32_t kHighHalf[128] = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -37,8 +39,6 @@ void AppendUtf8(std::string& out, char32_t c) {
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
-
-}  // namespace
 
 std::optional<char32_t> NextUtf8CodePoint(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i]);

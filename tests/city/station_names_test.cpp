@@ -45,18 +45,7 @@ TReadName Read(std::string_view utf8) {
 
 std::string Utf8(const std::u32string& text) {
     std::string bytes;
-    for (char32_t c : text) {
-        if (c < 0x80) {
-            bytes += static_cast<char>(c);
-        } else if (c < 0x800) {
-            bytes += static_cast<char>(0xC0 | (c >> 6));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xE0 | (c >> 12));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    for (char32_t c : text) AppendUtf8(bytes, c);
     return bytes;
 }
 

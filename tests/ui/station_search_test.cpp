@@ -20,15 +20,8 @@ void Type(QWidget* widget, const QString& text) {
                             Qt::NoModifier);
 }
 
-class StationSearchTest : public FormTest {
+class StationSearchTest : public ShownFormTest {
 protected:
-    void SetUp() override {
-        FormTest::SetUp();
-        AddCity();
-        Started();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
     // The entries the dropped-down list shows, in their order, and the highlighted one.
     static QStringList Shown(TStationComboBox* box) {
         QStringList shown;
