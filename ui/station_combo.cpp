@@ -5,12 +5,17 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QListView>
+#include <QScrollBar>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
 namespace tnx::ui {
 namespace {
+
+// Room left of a name for the line icon, and right of it.
+constexpr int kIconSpace = 16 + 6;
+constexpr int kNameEndSpace = 6;
 
 // The colour of a typed text that names no station.
 const QColor kNoMatchText(192, 0, 0);
@@ -64,7 +69,7 @@ void TStationComboBox::SetFilter(const QString& typed) {
     auto* list = qobject_cast<QListView*>(view());
     if (filter_.isEmpty() || list == nullptr) {
         ShowAllRows();
-        if (DroppedDown()) QComboBox::showPopup();  // sized for every entry again
+        if (DroppedDown()) showPopup();  // sized for every entry again
         update();
         return;
     }
@@ -114,6 +119,12 @@ void TStationComboBox::showPopup() {
         if (popup->layout() != nullptr) frame += vertical(popup->layout()->contentsMargins());
         popup->setFixedHeight(frame + std::min(ShownCount(), maxVisibleItems()) * kItemHeight);
     }
+    // Wide enough for the longest name, which the closed box may have to cut.
+    int names = 0;
+    for (int row = 0; row < count(); ++row) names = std::max(names, fontMetrics().horizontalAdvance(itemText(row)));
+    const int scrollBar = count() > maxVisibleItems() ? view()->verticalScrollBar()->sizeHint().width() : 0;
+    const int sides = popup->contentsMargins().left() + popup->contentsMargins().right();
+    popup->setMinimumWidth(kIconSpace + names + kNameEndSpace + scrollBar + sides);
     QComboBox::showPopup();
 }
 
@@ -196,7 +207,7 @@ bool TStationComboBox::eventFilter(QObject* watched, QEvent* event) {
             // The release of the press that opened the list is no choice.
             const bool opening = !pressedInList_ && shownAt_.isValid() &&
                                  shownAt_.elapsed() < QApplication::doubleClickInterval();
-            if (mouse->button() == Qt::LeftButton && !opening && view()->viewport()->rect().contains(at)) {
+            if (!opening && view()->viewport()->rect().contains(at)) {
                 Choose(view()->indexAt(at));
                 return true;
             }

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QtTest/QTest>
+#include <algorithm>
 
 #include "form_fixture.h"
 #include "ui/options_dialog.h"
@@ -71,6 +72,13 @@ TEST_F(StationSearchTest, AClickInTheListChoosesAtOnceAndEscapeOrANameOfNothingC
     QTest::keyClick(box->view(), Qt::Key_Backspace);
     EXPECT_EQ(box->Filter(), "г");
     EXPECT_GT(box->ShownCount(), 1);
+    EXPECT_EQ(box->view()->viewport()->height(), std::min(box->ShownCount(), 10) * TStationComboBox::kItemHeight)
+        << "as high as the entries shown";
+    QTest::keyClick(box->view(), Qt::Key_Backspace);
+    EXPECT_TRUE(box->Filter().isEmpty());
+    EXPECT_TRUE(box->DroppedDown());
+    EXPECT_EQ(box->view()->viewport()->height(), TStationComboBox::kDropDownCount * TStationComboBox::kItemHeight)
+        << "all entries back, ten rows high";
     QTest::keyClick(box->view(), Qt::Key_Escape);
     EXPECT_FALSE(box->DroppedDown());
     EXPECT_TRUE(box->Filter().isEmpty());
