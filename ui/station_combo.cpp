@@ -5,10 +5,12 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QListView>
-#include <QScrollBar>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <algorithm>
+#include <vector>
 
 namespace tnx::ui {
 namespace {

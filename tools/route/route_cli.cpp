@@ -331,9 +331,9 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
             return present ? std::optional<std::uint8_t>(v) : std::nullopt;
         };
         TCityInfo info{CityName(city.CityCode), city.NumOfLines, city.NumOfStations,
-                             loaded->OperatingStations, module->Path().filename().string(),
-                             VersionText(optional(loaded->HasFileVersion, loaded->FileVersion),
-                                         optional(loaded->HasCityVersion, loaded->CityVersion))};
+                       loaded->OperatingStations, module->Path().filename().string(),
+                       VersionText(optional(loaded->HasFileVersion, loaded->FileVersion),
+                                   optional(loaded->HasCityVersion, loaded->CityVersion))};
         if (!o.Json) info.FileName = EscapedText(info.FileName);
         PrintCityInfo(out, info, city.CityCode, o.Json);
         return kExitRoutes;
