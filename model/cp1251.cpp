@@ -25,6 +25,8 @@ constexpr char32_t kHighHalf[128] = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -38,8 +40,7 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one UTF-8 sequence at text[i]; advances i. nullopt on malformed input.
-std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& i) {
+std::optional<char32_t> NextUtf8CodePoint(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i]);
     int extra = 0;
     char32_t c = 0;
@@ -70,8 +71,6 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& i) {
     return c;
 }
 
-}  // namespace
-
 std::string Cp1251ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);
@@ -92,7 +91,7 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const auto c = NextCodePoint(utf8, i);
+        const auto c = NextUtf8CodePoint(utf8, i);
         if (!c) return std::nullopt;
         if (*c < 0x80) {
             out += static_cast<char>(*c);

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -28,6 +29,10 @@ namespace tnx::ui {
 namespace {
 
 constexpr int kPanel2Width = 206;
+constexpr int kSwapButtonLeft = 176;
+constexpr int kSwapButtonTop = 79;
+constexpr int kSwapButtonSize = 20;
+constexpr auto kSwapShortcut = Qt::CTRL | Qt::Key_R;
 constexpr int kHintShowMs = 4000;
 
 // Help topics of the controls that offer "Что это такое?".
@@ -37,6 +42,7 @@ constexpr int kHelpCloseButton = 2014;
 constexpr int kHelpGroupBox3 = 2015;
 constexpr int kHelpPanel3 = 2016;
 constexpr int kHelpRadioGroup1 = 2017;
+constexpr int kHelpSwapButton = 2018;
 
 QWidget* FilledPanel(QWidget* parent, const QColor& colour) {
     auto* panel = new QWidget(parent);
@@ -80,8 +86,8 @@ void TForm1::CreateControls() {
     Image1->Picture() = QImage(591, 575, QImage::Format_RGB32);
     Image1->Picture().fill(palette().color(QPalette::Window));
 
-    for (QWidget* control : std::initializer_list<QWidget*>{RadioGroup1, ComboBox1, ComboBox2, CloseButton,
-                                                            GroupBox3, Panel3}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{RadioGroup1, ComboBox1, ComboBox2, SwapButton,
+                                                            CloseButton, GroupBox3, Panel3}) {
         control->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(control, &QWidget::customContextMenuRequested, this,
                 [this, control](const QPoint& position) { ShowContextMenu(control, position); });
@@ -205,13 +211,31 @@ void TForm1::CreateControlPanel() {
         SetHint(box, hint);
         box->SetDrawItem([this](QPainter& painter, const QRect& rect, const QString& text, bool selected,
                                 const QPalette& palette) { ComboBoxDrawItem(painter, rect, text, selected, palette); });
+        box->SetMatchItems([this](const QString& typed) { return StationsNamed(typed); });
+        // Browsing with the arrow keys waits for the watcher; a choice in the list does not.
         connect(box, &QComboBox::activated, this, &TForm1::ComboBox1Change);
+        connect(box, &TStationComboBox::Chosen, this, &TForm1::StationChosen);
         return group;
     };
     GroupBox1 = stationGroup(35, "      Начало маршрута ", Image2, ComboBox1, "Выберите начальную станцию",
                              kHelpComboBox1);
     GroupBox2 = stationGroup(83, "      Конец маршрута ", Image4, ComboBox2, "Выберите конечную станцию",
                              kHelpComboBox2);
+
+    // On the border of the two lists, at the right.
+    SwapButton = new QToolButton(Panel2);
+    SwapButton->setGeometry(kSwapButtonLeft, kSwapButtonTop, kSwapButtonSize, kSwapButtonSize);
+    SwapButton->setText(QString::fromUtf8("⇅"));
+    QFont swapFont = SwapButton->font();
+    swapFont.setPointSize(11);
+    swapFont.setBold(true);
+    SwapButton->setFont(swapFont);
+    SwapButton->setProperty("HelpContext", kHelpSwapButton);
+    SetHint(SwapButton, "Поменять местами начало и конец маршрута (" +
+                            QKeySequence(kSwapShortcut).toString(QKeySequence::NativeText) + ")");
+    connect(SwapButton, &QToolButton::clicked, this, &TForm1::SwapButtonClick);
+    auto* swapShortcut = new QShortcut(QKeySequence(kSwapShortcut), this);
+    connect(swapShortcut, &QShortcut::activated, this, &TForm1::SwapButtonClick);
 
     GroupBox3 = new QGroupBox("Время суток ", Panel2);
     GroupBox3->setGeometry(7, 132, 192, 39);

@@ -80,6 +80,10 @@ public:
     void ComboBoxDrawItem(QPainter& painter, const QRect& rect, const QString& itemText, bool selected,
                           const QPalette& palette);
     void ComboBox1Change();
+    // An entry taken from a list with Enter or a click: applied at once.
+    void StationChosen();
+    // Start and end change places and the routes are searched at once.
+    void SwapButtonClick();
     void RadioGroup1Click();
     void DayRadioButtonClick();
     void EvRadioButtonClick();
@@ -101,6 +105,9 @@ public:
     void Image5MouseUp(QMouseEvent* event);
     void FormActivate();
     void FormDeactivate();
+
+    // The stations a text typed into a list names, best first.
+    std::vector<int> StationsNamed(const QString& typed) const;
 
     // The text of the caption bar: "Tunnex v2.20.3 - [ Москва ]".
     QString CaptionText() const;
@@ -135,6 +142,7 @@ public:
     TImage* Image4 = nullptr;
     TStationComboBox* ComboBox1 = nullptr;
     TStationComboBox* ComboBox2 = nullptr;
+    QToolButton* SwapButton = nullptr;
     QRadioButton* DayRadioButton = nullptr;
     QRadioButton* EvRadioButton = nullptr;
     TRadioGroup* RadioGroup1 = nullptr;
@@ -205,6 +213,7 @@ private:
     void DrawCaption(const char* resource, const QColor& textColour);
     void SetCaptionButtonColours(const QColor& colour, const QColor& glyph);
     std::uint8_t ListedStation(const TStationComboBox* box) const;
+    void ShowInList(TStationComboBox* box, std::uint8_t station);
     void ConnectMap();
     void ShowStationHint(std::uint8_t station, int x, int y);
     void StartThreads();

@@ -12,7 +12,6 @@
 #include "ui/image_control.h"
 #include "ui/main_form.h"
 #include "ui/route_frame.h"
-#include "ui/station_combo.h"
 #include "ui/station_hint.h"
 #include "ui/station_hint_placement.h"
 #include "ui/station_watcher.h"
@@ -22,8 +21,6 @@ namespace {
 
 // The pop-up's corner relative to the pointer.
 const QPoint kHintOffset(10, 20);
-
-QString ListText(const TStation& s) { return QString::fromStdString(Cp1251ToUtf8(StoredName(s))); }
 
 }  // namespace
 
@@ -93,16 +90,11 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int 
     if (cell == TStationHitGrid::kNearStation || cell > City.NumOfStations) return;
     const TStation& station = City.Station(cell);
     if (station.InOperation == 0) return;
-    // Selected by the program, so the watcher does not take it for the user's choice.
-    const auto select = [&](TStationComboBox* box) {
-        const int index = box->findText(ListText(station), Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (index >= 0) box->setCurrentIndex(index);
-    };
     if (button == Qt::LeftButton) {
-        select(ComboBox1);
+        ShowInList(ComboBox1, cell);
         SetEndpoints(cell, EndStation);
     } else if (button == Qt::RightButton) {
-        select(ComboBox2);
+        ShowInList(ComboBox2, cell);
         SetEndpoints(StartStation, cell);
     }
 }

@@ -1,24 +1,18 @@
-// The endpoints, the route search's window effects and the station lists.
+// The endpoints and the route search's window effects.
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
 
 #include "engine/search_command.h"
-#include "model/cp1251.h"
-#include "model/lookups.h"
-#include "shell/city_pictures.h"
 #include "ui/form_environment.h"
 #include "ui/image_control.h"
 #include "ui/main_form.h"
 #include "ui/radio_group.h"
-#include "ui/station_combo.h"
 #include "ui/station_hint.h"
 
 namespace tnx::ui {
 namespace {
-
-constexpr int kMissingIconWidth = 16;
 
 // Restores the pointer and the flag however the search ends.
 class TSearchScope {
@@ -125,41 +119,6 @@ void TForm1::EvRadioButtonClick() {
     if (SearchRunning) return;
     TPauseScope pause(AnimationPause);
     ShowRoutes();
-}
-
-void TForm1::ComboBox1Change() { StationChange.Arm(TStationChangeState::TClock::now()); }
-
-void TForm1::ApplyStationLists() {
-    // A choice still being made in an open list is not applied.
-    if (ComboBox1->DroppedDown() || ComboBox2->DroppedDown()) return;
-    const std::uint8_t finish = ListedStation(ComboBox2);
-    const std::uint8_t start = ListedStation(ComboBox1);
-    // A list without a selection keeps its endpoint.
-    SetEndpoints(start != 0 ? start : StartStation, finish != 0 ? finish : EndStation);
-}
-
-std::uint8_t TForm1::ListedStation(const TStationComboBox* box) const {
-    if (box->currentIndex() < 0) return 0;
-    const auto name = Utf8ToCp1251(box->currentText().toStdString());
-    return name ? FindStationByName(City, *name) : 0;
-}
-
-void TForm1::ComboBoxDrawItem(QPainter& painter, const QRect& rect, const QString& itemText, bool selected,
-                              const QPalette& palette) {
-    const auto stored = Utf8ToCp1251(itemText.toStdString());
-    const std::uint8_t station = stored ? FindStationByName(City, *stored) : 0;
-    QImage icon;
-    if (station != 0 && CityModuleHandle)
-        if (const auto dib = ReadLineIcon(*CityModuleHandle, City.Station(station).Line))
-            icon = WithTransparentKey(ToImage(*dib));
-
-    painter.fillRect(rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
-    if (!icon.isNull()) painter.drawImage(rect.left() + 2, rect.top(), icon);
-    const int iconWidth = icon.isNull() ? kMissingIconWidth : icon.width();
-    const QString shown = stored ? QString::fromStdString(Cp1251ToUtf8(DisplayName(*stored))) : itemText;
-    painter.setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    const QRect textRect(rect.left() + iconWidth + 6, rect.top() + 1, rect.width() - iconWidth - 6, rect.height() - 1);
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, shown);
 }
 
 }  // namespace tnx::ui

@@ -138,6 +138,7 @@ QWidget* TOptionsDlg::CreateGeneralTab() {
                                  const QPalette& palette) {
         owner_.ComboBoxDrawItem(painter, rect, text, selected, palette);
     });
+    ComboBox->SetMatchItems([this](const QString& typed) { return owner_.StationsNamed(typed); });
     SetHelp(ComboBox, kHelpComboBox);
     return page;
 }

@@ -7,30 +7,48 @@
 #include <string>
 #include <vector>
 
+#include "tools/route/json_writer.h"
 #include "tools/route/route_cli.h"
 
 namespace tnx {
 namespace {
 
 const std::string kCity = std::string(TUNNEX_PROGRAM_DIR) + "/kharkiv.tnd";
+const std::string kMoscow = std::string(TUNNEX_PROGRAM_DIR) + "/moscow.tnd";
+constexpr auto npos = std::string::npos;
 
 struct CliRun {
     int status = -1;
     std::string out, err;
 };
 
-CliRun Cli(std::vector<std::string> args, bool withCity = true) {
-    if (withCity) args.insert(args.begin(), {"--city", kCity});
+int RunWith(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
     args.insert(args.begin(), "tunnex-route");
     std::vector<const char*> argv;
     for (const auto& a : args) argv.push_back(a.c_str());
+    return RunRouteCli(static_cast<int>(argv.size()), argv.data(), out, err);
+}
+
+CliRun Cli(std::vector<std::string> args, bool withCity = true) {
+    if (withCity) args.insert(args.begin(), {"--city", kCity});
     std::ostringstream out, err;
     CliRun r;
-    r.status = RunRouteCli(static_cast<int>(argv.size()), argv.data(), out, err);
+    r.status = RunWith(args, out, err);
     r.out = out.str();
     r.err = err.str();
     return r;
 }
+
+CliRun Moscow(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--city", kMoscow});
+    return Cli(args, false);
+}
+
+// Output that goes nowhere, as on a full disk.
+class TFullBuffer : public std::streambuf {
+protected:
+    int overflow(int) override { return traits_type::eof(); }
+};
 
 TEST(RouteCli, ReproducesTheReferenceRoutes) {
     EXPECT_EQ(Cli({"12", "29"}).out, "28 минут, 1 пересадка\n");
@@ -52,6 +70,63 @@ TEST(RouteCli, AcceptsNamesAndReportsUnknownOnes) {
     EXPECT_EQ(Cli({"12", "39"}).status, 2);
 }
 
+TEST(RouteCli, TakesWhatPeopleTypeAndListsWhatItCouldMean) {
+    const CliRun typed = Moscow({"Савеловская", "Теплый стан"});
+    EXPECT_EQ(typed.status, 0) << typed.err;
+    EXPECT_NE(typed.out, "");
+    EXPECT_EQ(typed.out, Moscow({"Савёловская", "Тёплый Стан"}).out);
+    EXPECT_EQ(Moscow({"ленина", "Выхино"}).out, Moscow({"Библиотека имени Ленина", "Выхино"}).out);
+    EXPECT_EQ(Moscow({"ПРОСПЕКТ МИРА~5", "выхино"}).out, Moscow({"Проспект Мира~5", "Выхино"}).out);
+
+    const CliRun two = Moscow({"Арбатская", "Выхино"});
+    EXPECT_EQ(two.status, 2);
+    EXPECT_EQ(two.out, "");
+    EXPECT_NE(two.err.find("\"Арбатская\" names 2 stations:\n  Арбатская (line 3)\n  Арбатская (line 4)\n"), npos)
+        << two.err;
+    // An exact name outranks the names it begins: Сокол, not Сокольники.
+    EXPECT_EQ(Moscow({"сокол", "Выхино"}).out, Moscow({"Сокол", "Выхино"}).out);
+
+    const CliRun typo = Moscow({"Выхино", "Савлвская"});
+    EXPECT_EQ(typo.status, 2);
+    EXPECT_NE(typo.err.find("unknown station \"Савлвская\"; the nearest names:\n  Савёловская (line 9)\n"), npos)
+        << typo.err;
+}
+
+TEST(RouteCli, TextOutputEscapesWhatATerminalWouldObey) {
+    const CliRun evil = Cli({"\x1b[2J\xff", "9"});
+    EXPECT_EQ(evil.status, 2);
+    EXPECT_NE(evil.err.find("\"\\x1b[2J\\xff\""), npos) << evil.err;
+    EXPECT_EQ(evil.err.find('\x1b'), npos);
+    EXPECT_EQ(Cli({"--bogus\x07", "1", "2"}).err.find('\x07'), npos);
+
+    const struct {
+        const char* text;
+        const char* escaped;
+    } cases[] = {
+        {"Тверская «Пл.»", "Тверская «Пл.»"},
+        {"a\tb\nc\rd\\", "a\\tb\\nc\\rd\\\\"},
+        {"\x7f\x01", "\\x7f\\x01"},
+        {"\xc2\x85", "\\u0085"},      // a control character of the second block
+        {"Тв\xd0", "Тв\\xd0"},         // a sequence cut short
+        {"\xc0\xaf\xed\xa0\x80", "\\xc0\\xaf\\xed\\xa0\\x80"},  // overlong, surrogate
+    };
+    for (const auto& c : cases) EXPECT_EQ(EscapedText(c.text), c.escaped) << c.text;
+    EXPECT_EQ(JsonString("a\"\xff\x01\\"), "\"a\\\"\\ufffd\\u0001\\\\\"");
+}
+
+TEST(RouteCli, AnOutputThatCannotBeWrittenIsAnError) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"12", "29"}, {"--stations"}, {"--json", "8", "8"}}) {
+        TFullBuffer full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        std::vector<std::string> withCity{"--city", kCity};
+        withCity.insert(withCity.end(), args.begin(), args.end());
+        EXPECT_EQ(RunWith(withCity, out, err), kExitOutput) << args.front();
+        EXPECT_NE(err.str().find("tunnex-route: could not write the output"), npos);
+    }
+}
+
 TEST(RouteCli, JsonRouteHasSortedSets) {
     const CliRun r = Cli({"--json", "12", "29"});
     EXPECT_EQ(r.out,
@@ -65,6 +140,9 @@ TEST(RouteCli, SameStationNoRouteAndBadModule) {
     EXPECT_EQ(same.status, 0);
     EXPECT_NE(same.out.find("действующих : 26\n"), std::string::npos);
     EXPECT_NE(same.out.find("Версия      : 1.2\n"), std::string::npos);
+    EXPECT_EQ(Cli({"--json", "8", "8"}).out,
+              "{\"city\": \"Хаpьков\", \"city_code\": 4, \"lines\": 3, \"stations\": 38, \"operating_stations\": 26, "
+              "\"file\": \"kharkiv.tnd\", \"version\": \"1.2\"}\n");
 
     const CliRun none = Cli({"--changes", "0", "12", "29"});
     EXPECT_EQ(none.status, 1);

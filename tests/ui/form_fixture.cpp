@@ -1,6 +1,7 @@
 #include "form_fixture.h"
 
 #include <QFile>
+#include <QtTest/QTest>
 #include <fstream>
 
 #include "model/cp1251.h"
@@ -67,6 +68,14 @@ std::uint8_t FormTest::Station(const std::string& name) const {
 
 int FormTest::ListIndex(const std::string& name) const {
     return form->ComboBox1->findText(QString::fromStdString(name));
+}
+
+void ShownFormTest::SetUp() {
+    FormTest::SetUp();
+    AddCity();
+    Started();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 }
 
 }  // namespace tnx::ui::test

@@ -90,4 +90,10 @@ private:
     std::unique_ptr<QTemporaryDir> folder_;
 };
 
+// The main window with Kharkiv loaded, shown on the screen.
+class ShownFormTest : public FormTest {
+protected:
+    void SetUp() override;
+};
+
 }  // namespace tnx::ui::test

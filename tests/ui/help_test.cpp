@@ -18,7 +18,7 @@ namespace {
 
 std::vector<int> TopicsTheProgramUses() {
     std::vector<int> topics{1010};
-    for (int n = 2011; n <= 2017; ++n) topics.push_back(n);
+    for (int n = 2011; n <= 2018; ++n) topics.push_back(n);
     for (int n = 2031; n <= 2041; ++n) topics.push_back(n);
     return topics;
 }

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QtTest/QTest>
 
 #include "engine/search_command.h"
@@ -119,6 +120,10 @@ TEST_F(MainWindowTest, ContextHelpShowsTheControlsTopic) {
     form->PopupMenu1->hide();
     form->N2->trigger();
     EXPECT_EQ(environment.ContextHelp, (std::vector<int>{2012, 2016}));
+    emit form->SwapButton->customContextMenuRequested(QPoint(5, 5));
+    form->PopupMenu1->hide();
+    form->N2->trigger();
+    EXPECT_EQ(environment.ContextHelp, (std::vector<int>{2012, 2016, 2018}));
 }
 
 // The colour most common among the caption picture's pixels left of x = 18

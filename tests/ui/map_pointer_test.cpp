@@ -19,15 +19,8 @@ constexpr std::uint8_t kGeroevTruda = 29;     // line 2, in operation
 constexpr std::uint8_t kBotanicalGarden = 4;  // planned, 25 pixels above Научная (5)
 constexpr std::uint8_t kNauchnaya = 5;
 
-class MapPointerTest : public FormTest {
+class MapPointerTest : public ShownFormTest {
 protected:
-    void SetUp() override {
-        FormTest::SetUp();
-        AddCity();
-        Started();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
     QPoint At(std::uint8_t n) const { return {form->City.Station(n).X, form->City.Station(n).Y}; }
     void MoveTo(QPoint p) { QTest::mouseMove(form->Image1, p); }
     void Click(Qt::MouseButton button, QPoint p) { QTest::mouseClick(form->Image1, button, {}, p); }

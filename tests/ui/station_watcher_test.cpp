@@ -101,15 +101,8 @@ TEST_F(WatcherTest, StopsAtOnceWhileItsUpdateWaitsForTheMainThread) {
 }
 
 // The real watcher of the main window.
-class ListWatcherTest : public FormTest {
+class ListWatcherTest : public ShownFormTest {
 protected:
-    void SetUp() override {
-        FormTest::SetUp();
-        AddCity();
-        Started();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
     void Choose(TStationComboBox* box, const char* name) {
         const int index = box->findText(name);
         box->setCurrentIndex(index);

@@ -1,6 +1,8 @@
 #include "tools/route/route_cli.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -27,7 +29,9 @@ constexpr const char* kUsage =
     "       tunnex-route [options] --stations\n"
     "       tunnex-route [options] --dump\n"
     "\n"
-    "FROM and TO are station numbers, stored names or display names.\n"
+    "FROM and TO are station numbers, stored names or any part of a name that names\n"
+    "one station: letter case, \"ё\" or \"е\" and hyphens or spaces make no difference,\n"
+    "and the start of any word of the name will do (\"ленина\").\n"
     "\n"
     "Options:\n"
     "  --city FILE          city module (default: beside this tool, the only module, else\n"
@@ -44,7 +48,8 @@ constexpr const char* kUsage =
     "  --dump               the whole city as one JSON document\n"
     "  --help               this text\n"
     "\n"
-    "Exit status: 0 routes listed, 1 no route, 2 usage error, 3 bad city module.\n";
+    "Exit status: 0 routes listed, 1 no route, 2 usage error or unknown or ambiguous\n"
+    "station, 3 bad city module, 4 the output could not be written.\n";
 
 struct TOptions {
     std::string CityFile;
@@ -100,7 +105,7 @@ bool ParseOptions(int argc, const char* const* argv, TOptions& o, std::string& e
         else if (a == "--stations") o.Stations = true;
         else if (a == "--dump") o.Dump = true;
         else if (a.size() > 1 && a[0] == '-' && (a[1] < '0' || a[1] > '9')) {
-            error = "unknown option " + a;
+            error = "unknown option " + EscapedText(a);
             return false;
         } else o.Positional.push_back(a);
     }
@@ -143,6 +148,12 @@ std::string NameOf(const TCity& city, int n) {
     return Cp1251ToUtf8(StoredName(city.Station(static_cast<std::uint8_t>(n))));
 }
 
+// "Арбатская (line 3)".
+std::string ShownNameOf(const TCity& city, std::uint8_t n) {
+    return EscapedText(Cp1251ToUtf8(DisplayName(StoredName(city.Station(n))))) + " (line " +
+           std::to_string(city.Station(n).Line) + ")";
+}
+
 void PrintStations(std::ostream& out, const TCity& city, bool json) {
     for (int n = 1; n <= city.NumOfStations; ++n) {
         const TStation& s = city.Station(static_cast<std::uint8_t>(n));
@@ -151,7 +162,7 @@ void PrintStations(std::ostream& out, const TCity& city, bool json) {
                 << ", \"line\": " << int{s.Line}
                 << ", \"in_operation\": " << (s.InOperation != 0 ? "true" : "false") << "}\n";
         } else {
-            out << n << '\t' << NameOf(city, n) << '\t' << int{s.Line} << '\t'
+            out << n << '\t' << EscapedText(NameOf(city, n)) << '\t' << int{s.Line} << '\t'
                 << (s.InOperation != 0 ? "open" : "closed") << '\n';
         }
     }
@@ -205,15 +216,40 @@ std::string Unix(std::string text) {
     return out;
 }
 
-std::string CandidateList(const TCity& city, const std::vector<std::uint8_t>& candidates) {
+std::string StationList(const TCity& city, const std::vector<std::uint8_t>& stations) {
     std::string out;
-    for (std::uint8_t n : candidates) out += "  " + std::to_string(n) + "\t" + NameOf(city, n) + "\n";
+    for (std::uint8_t n : stations) out += "  " + ShownNameOf(city, n) + "\n";
     return out;
 }
 
-}  // namespace
+// Why a station argument names no single station, with what it might have meant.
+void ReportStation(std::ostream& err, const TCity& city, const std::string& argument, const TStationMatch& m) {
+    std::string quoted = "\"";
+    quoted += EscapedText(argument);
+    quoted += '"';
+    if (!m.Candidates.empty()) {
+        err << "tunnex-route: " << quoted << " names " << m.Candidates.size() << " stations:\n"
+            << StationList(city, m.Candidates)
+            << "give more of the name, or the station's number from --stations\n";
+    } else if (!m.Nearest.empty()) {
+        err << "tunnex-route: unknown station " << quoted << "; the nearest names:\n" << StationList(city, m.Nearest);
+    } else {
+        err << "tunnex-route: unknown station " << quoted << "\n";
+    }
+}
 
-int RunRouteCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+void PrintCityInfo(std::ostream& out, const TCityInfo& info, std::uint8_t cityCode, bool json) {
+    if (!json) {
+        out << Unix(CityInfoText(info));
+        return;
+    }
+    out << "{\"city\": " << JsonString(info.CityName) << ", \"city_code\": " << int{cityCode}
+        << ", \"lines\": " << info.NumOfLines << ", \"stations\": " << info.NumOfStations
+        << ", \"operating_stations\": " << info.OperatingStations << ", \"file\": " << JsonString(info.FileName)
+        << ", \"version\": " << JsonString(info.VersionText) << "}\n";
+}
+
+int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     TOptions o;
     std::string error;
     if (!ParseOptions(argc, argv, o, error)) {
@@ -235,7 +271,7 @@ int RunRouteCli(int argc, const char* const* argv, std::ostream& out, std::ostre
     const auto previous = std::make_unique<TCity>();
     if (!o.CityFile.empty()) {
         if (!LoadCityFile(o.CityFile, *previous, *loaded, module, error)) {
-            err << "tunnex-route: " << error << "\n";
+            err << "tunnex-route: " << EscapedText(error) << "\n";
             return kExitBadModule;
         }
     } else {
@@ -243,7 +279,7 @@ int RunRouteCli(int argc, const char* const* argv, std::ostream& out, std::ostre
         const auto folder = platform::ProgramDirectory();
         TScanOptions scan;
         scan.Refused = [&err](const std::string& file, const std::string& reason) {
-            err << "tunnex-route: " << file << ": " << reason << "\n";
+            err << "tunnex-route: " << EscapedText(file) << ": " << EscapedText(reason) << "\n";
         };
         const auto catalog = ScanCityModules(folder, scan);
         bool opened = false;
@@ -252,10 +288,10 @@ int RunRouteCli(int argc, const char* const* argv, std::ostream& out, std::ostre
                 opened = true;
                 break;
             }
-            err << "tunnex-route: " << error << "\n";
+            err << "tunnex-route: " << EscapedText(error) << "\n";
         }
         if (!opened) {
-            err << "tunnex-route: no usable city module (*.tnd) in " << folder.string() << "\n";
+            err << "tunnex-route: no usable city module (*.tnd) in " << EscapedText(folder.string()) << "\n";
             return kExitBadModule;
         }
     }
@@ -272,11 +308,10 @@ int RunRouteCli(int argc, const char* const* argv, std::ostream& out, std::ostre
 
     std::uint8_t endpoints[2] = {0, 0};
     for (int i = 0; i < 2; ++i) {
-        const TStationMatch m = ResolveStation(city, o.Positional[static_cast<std::size_t>(i)]);
+        const std::string& argument = o.Positional[static_cast<std::size_t>(i)];
+        const TStationMatch m = ResolveStation(city, argument);
         if (m.Station == 0) {
-            err << "tunnex-route: " << (m.Candidates.size() > 1 ? "ambiguous" : "unknown")
-                << " station \"" << o.Positional[static_cast<std::size_t>(i)] << "\"\n";
-            if (!m.Candidates.empty()) err << "candidates:\n" << CandidateList(city, m.Candidates);
+            ReportStation(err, city, argument, m);
             return kExitUsage;
         }
         endpoints[i] = m.Station;
@@ -295,11 +330,12 @@ int RunRouteCli(int argc, const char* const* argv, std::ostream& out, std::ostre
         const auto optional = [](bool present, std::uint8_t v) {
             return present ? std::optional<std::uint8_t>(v) : std::nullopt;
         };
-        const TCityInfo info{CityName(city.CityCode), city.NumOfLines, city.NumOfStations,
-                             loaded->OperatingStations, module->Path().filename().string(),
-                             VersionText(optional(loaded->HasFileVersion, loaded->FileVersion),
-                                         optional(loaded->HasCityVersion, loaded->CityVersion))};
-        out << Unix(CityInfoText(info));
+        TCityInfo info{CityName(city.CityCode), city.NumOfLines, city.NumOfStations,
+                       loaded->OperatingStations, module->Path().filename().string(),
+                       VersionText(optional(loaded->HasFileVersion, loaded->FileVersion),
+                                   optional(loaded->HasCityVersion, loaded->CityVersion))};
+        if (!o.Json) info.FileName = EscapedText(info.FileName);
+        PrintCityInfo(out, info, city.CityCode, o.Json);
         return kExitRoutes;
     }
 
@@ -319,6 +355,20 @@ int RunRouteCli(int argc, const char* const* argv, std::ostream& out, std::ostre
     }
     for (int i = 1; i <= list->RouteCount; ++i) PrintRoute(out, list->Route(i), o.Json);
     return kExitRoutes;
+}
+
+}  // namespace
+
+int RunRouteCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    const int status = Run(argc, argv, out, err);
+    // A full disk or a closed pipe must not pass for an answer.
+    errno = 0;
+    out.flush();
+    if (out) return status;
+    const int cause = errno;
+    err << "tunnex-route: could not write the output" << (cause != 0 ? std::string(": ") + std::strerror(cause) : "")
+        << "\n";
+    return kExitOutput;
 }
 
 }  // namespace tnx

@@ -10,6 +10,7 @@ enum TRouteExit {
     kExitNoRoute = 1,
     kExitUsage = 2,
     kExitBadModule = 3,
+    kExitOutput = 4,
 };
 
 int RunRouteCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);

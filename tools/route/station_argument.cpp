@@ -1,25 +1,15 @@
 #include "tools/route/station_argument.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "model/cp1251.h"
 #include "model/lookups.h"
+#include "model/name_matcher.h"
 
 namespace tnx {
 namespace {
 
-// Lower case of Windows-1251 text: ASCII, А..Я and Ё.
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b >= 'A' && b <= 'Z') c = static_cast<char>(b + 32);
-        else if (b >= 0xC0 && b <= 0xDF) c = static_cast<char>(b + 32);
-        else if (b == 0xA8) c = static_cast<char>(0xB8);
-    }
-    return out;
-}
+constexpr std::size_t kNearestShown = 5;
 
 }  // namespace
 
@@ -38,20 +28,16 @@ TStationMatch ResolveStation(const TCity& city, const std::string& argument) {
         match.Station = n;
         return match;
     }
-    for (int n = 1; n <= city.NumOfStations; ++n) {
-        if (DisplayName(StoredName(city.Station(static_cast<std::uint8_t>(n)))) == *bytes)
-            match.Candidates.push_back(static_cast<std::uint8_t>(n));
-    }
+    const std::vector<TNameCandidate> candidates = MatchStations(city, *bytes);
+    // An exact match outranks every prefix.
+    const TNameMatch best = candidates.empty() ? TNameMatch::None : candidates.front().Match;
+    for (const TNameCandidate& c : candidates)
+        if (best != TNameMatch::Exact || c.Match == TNameMatch::Exact) match.Candidates.push_back(c.Station);
     if (match.Candidates.size() == 1) {
         match.Station = match.Candidates.front();
         match.Candidates.clear();
-        return match;
-    }
-    if (!match.Candidates.empty()) return match;
-    const std::string wanted = Lower(*bytes);
-    for (int n = 1; n <= city.NumOfStations; ++n) {
-        const std::string name = Lower(DisplayName(StoredName(city.Station(static_cast<std::uint8_t>(n)))));
-        if (name.find(wanted) != std::string::npos) match.Candidates.push_back(static_cast<std::uint8_t>(n));
+    } else if (match.Candidates.empty()) {
+        match.Nearest = NearestStations(city, *bytes, kNearestShown);
     }
     return match;
 }
