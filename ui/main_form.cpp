@@ -14,12 +14,15 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "engine/search_command.h"
 #include "ui/form_environment.h"
 #include "ui/image_control.h"
+#include "ui/legend_group.h"
 #include "ui/menu_panel.h"
 #include "ui/popup_menu.h"
 #include "ui/radio_group.h"
 #include "ui/station_combo.h"
+#include "ui/text_fit.h"
 
 // The program's own pictures live in a static library, whose resource
 // registration the linker would otherwise drop.
@@ -59,6 +62,19 @@ void SetHint(QWidget* control, const QString& hint) {
 }
 
 }  // namespace
+
+QStringList EveryRouteEntryText() {
+    QStringList texts;
+    TRoute route{};
+    for (int minutes = 0; minutes <= 255; ++minutes) {
+        for (int changes = 0; changes <= kMaxChangesOffered; ++changes) {
+            route.Time = static_cast<std::uint8_t>(minutes);
+            route.Changes = static_cast<std::uint8_t>(changes);
+            texts << QString::fromStdString(RouteEntryText(route));
+        }
+    }
+    return texts;
+}
 
 TForm1::TForm1(std::filesystem::path programDirectory, TFormEnvironment& environment)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
@@ -199,14 +215,16 @@ void TForm1::CreateControlPanel() {
 
     const auto stationGroup = [&](int y, const QString& caption, TImage*& legend, TStationComboBox*& box,
                                   const QString& hint, int helpContext) {
-        auto* group = new QGroupBox(caption, Panel2);
+        auto* group = new TLegendGroupBox(caption, Panel2);
         group->setGeometry(7, y, 192, 42);
         legend = new TImage(group);
-        legend->setGeometry(8, 0, 14, 14);
+        legend->resize(14, 14);
+        group->PlaceLegend(legend);
         legend->Picture() = QImage(14, 14, QImage::Format_ARGB32);
         legend->Picture().fill(Qt::transparent);
         box = new TStationComboBox(group);
         box->setGeometry(2, 18, 188, 22);
+        box->setFont(CondensedFont(font()));  // long names such as "Библиотека имени Ленина" whole
         box->setProperty("HelpContext", helpContext);
         SetHint(box, hint);
         box->SetDrawItem([this](QPainter& painter, const QRect& rect, const QString& text, bool selected,
@@ -254,14 +272,14 @@ void TForm1::CreateControlPanel() {
 
     RadioGroup1 = new TRadioGroup(" Найденные маршруты ", Panel2);
     RadioGroup1->setGeometry(7, 180, 192, 351);
+    RadioGroup1->FitItemsTo(EveryRouteEntryText());
     RadioGroup1->setProperty("HelpContext", kHelpRadioGroup1);
     RadioGroup1->hide();
     connect(RadioGroup1, &TRadioGroup::Click, this, &TForm1::RadioGroup1Click);
 
     Label1 = new QLabel(Panel2);
-    Label1->setGeometry(13, 204, 179, 317);
+    Label1->setGeometry(11, 204, 186, 317);
     Label1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->hide();
 

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <filesystem>
@@ -34,6 +35,12 @@ class QToolBar;
 class QToolButton;
 
 namespace tnx::ui {
+
+// The options dialog offers at most this many transfers.
+inline constexpr int kMaxChangesOffered = 5;
+
+// The route list's entry text of every time and transfer count the options allow.
+QStringList EveryRouteEntryText();
 
 class TFormEnvironment;
 class TImage;
@@ -75,6 +82,7 @@ public:
     // Endpoints and routes.
     void SetEndpoints(std::uint8_t start, std::uint8_t finish);
     void ShowRoutes();
+    void ShowCityInfo();
 
     // Handlers.
     void ComboBoxDrawItem(QPainter& painter, const QRect& rect, const QString& itemText, bool selected,

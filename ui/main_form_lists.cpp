@@ -7,6 +7,7 @@
 #include "model/name_matcher.h"
 #include "shell/city_pictures.h"
 #include "ui/main_form.h"
+#include "ui/text_fit.h"
 #include "ui/station_combo.h"
 
 namespace tnx::ui {
@@ -91,7 +92,7 @@ void TForm1::ComboBoxDrawItem(QPainter& painter, const QRect& rect, const QStrin
     const QString shown = stored ? QString::fromStdString(Cp1251ToUtf8(DisplayName(*stored))) : itemText;
     painter.setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     const QRect textRect(rect.left() + iconWidth + 6, rect.top() + 1, rect.width() - iconWidth - 6, rect.height() - 1);
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, shown);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, ElideAtWord(shown, painter.fontMetrics(), textRect.width()));
 }
 
 }  // namespace tnx::ui

@@ -8,6 +8,9 @@
 #include "ui/form_environment.h"
 #include "ui/image_control.h"
 #include "ui/main_form.h"
+#include "ui/text_fit.h"
+
+#include <QFontDatabase>
 #include "ui/radio_group.h"
 #include "ui/station_hint.h"
 
@@ -60,14 +63,26 @@ void TForm1::SetEndpoints(std::uint8_t start, std::uint8_t finish) {
     ShowRoutes();
 }
 
+// In the route list's place, in a fixed-pitch font small enough for its longest line, so
+// that the values stay lined up and nothing wraps.
+void TForm1::ShowCityInfo() {
+    const QString text = QString::fromStdString(CityInfoText());
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(8);
+    Label1->setFont(FontFittingAll(fixed, text.split("\r\n"), Label1->width()));
+    Label1->setText(text);
+    Label1->show();
+}
+
 void TForm1::ShowRoutes() {
     Label1->clear();
+    Label1->hide();
     RadioGroup1->hide();
     RadioGroup1->Clear();
     if (StationHint != nullptr) StationHint->hide();
     Image1->unsetCursor();
     if (StartStation == EndStation) {
-        Label1->setText(QString::fromStdString(CityInfoText()));
+        ShowCityInfo();
         return;
     }
 

@@ -134,7 +134,10 @@ std::optional<int> TForm1::FormCreate() {
     StartThreads();
     GaugeStep();
 
-    Label1->setText(QString::fromStdString(CityInfoText()));
+    if (StartStation == EndStation)
+        ShowCityInfo();
+    else
+        Label1->setText(QString::fromStdString(CityInfoText()));
     if (SplashForm != nullptr) SplashForm->hide();
     if (isActiveWindow())
         FormActivate();

@@ -148,7 +148,7 @@ QWidget* TOptionsDlg::CreateAlgorithmTab() {
     QGroupBox* group = TabGroup(page, "  Настройки алгоритма поиска  ");
 
     Label("Максимальное количество используемых пересадок :", group, QRect(16, 26, 228, 34), true);
-    SpinEdit2 = new TSpinEdit(1, 5, group);
+    SpinEdit2 = new TSpinEdit(1, kMaxChangesOffered, group);
     SpinEdit2->setGeometry(250, 28, 48, 22);
     SetHelp(SpinEdit2, kHelpSpinEdit2);
 

@@ -1,7 +1,9 @@
 // A captioned group of radio buttons, one per item, with one item index.
 #pragma once
 
+#include <QFont>
 #include <QGroupBox>
+#include <QStringList>
 #include <QStringList>
 #include <vector>
 
@@ -14,7 +16,15 @@ class TRadioGroup : public QGroupBox {
 public:
     explicit TRadioGroup(const QString& caption, QWidget* parent = nullptr);
 
+    // An item shows its whole text, or its leading words and "…" with the whole text as
+    // its tool tip; Items() always gives the whole texts.
     void AddItem(const QString& text);
+    // The items' font becomes the largest size of a condensed face of the group's font
+    // at which every one of texts shows whole.
+    void FitItemsTo(const QStringList& texts);
+    QFont ItemFont() const { return itemFont_; }
+    // The width an item's text has beside its button.
+    int TextWidth() const;
     void Clear();
     QStringList Items() const;
     int Count() const { return static_cast<int>(buttons_.size()); }
@@ -29,6 +39,8 @@ signals:
 
 private:
     std::vector<QRadioButton*> buttons_;
+    QStringList texts_;
+    QFont itemFont_;
 };
 
 }  // namespace tnx::ui

@@ -9,9 +9,12 @@
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QToolTip>
 #include <algorithm>
 #include <vector>
 
+#include "model/cp1251.h"
+#include "model/lookups.h"
 namespace tnx::ui {
 namespace {
 
@@ -216,6 +219,30 @@ bool TStationComboBox::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QComboBox::eventFilter(watched, event);
+}
+
+QString TStationComboBox::ShownName(const QString& storedName) {
+    const auto stored = Utf8ToCp1251(storedName.toStdString());
+    return stored ? QString::fromStdString(Cp1251ToUtf8(DisplayName(*stored))) : storedName;
+}
+
+int TStationComboBox::NameWidth() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    return field.width() - kIconSpace;
+}
+
+bool TStationComboBox::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && filter_.isEmpty() && currentIndex() >= 0) {
+        const QString name = ShownName(currentText());
+        if (fontMetrics().horizontalAdvance(name) > NameWidth()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                               toolTip().isEmpty() ? name : name + "\n" + toolTip(), this);
+            return true;
+        }
+    }
+    return QComboBox::event(event);
 }
 
 void TStationComboBox::paintEvent(QPaintEvent*) {

@@ -37,12 +37,19 @@ public:
     void showPopup() override;
     void hidePopup() override;
 
+    // The width the closed box has for a station's name beside its line icon.
+    int NameWidth() const;
+    // The name as the list shows it: the stored name without its "~" suffix.
+    static QString ShownName(const QString& storedName);
+
 signals:
     // An entry taken from the dropped-down list with Enter or a click; the
     // selection is already set. Arrow keys on the closed box give `activated`.
     void Chosen(int index);
 
 protected:
+    // A name the closed box must shorten is shown whole in its tool tip.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

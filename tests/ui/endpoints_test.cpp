@@ -132,7 +132,13 @@ TEST_F(EndpointsTest, SameStationShowsTheCityInformationInsteadOfSearching) {
     form->SetEndpoints(29, 29);
     EXPECT_TRUE(form->RadioGroup1->isHidden());
     EXPECT_EQ(form->Label1->text().toStdString(), form->CityInfoText());
+    EXPECT_FALSE(form->Label1->isHidden()) << "shown in the route list's place";
+    const QFontMetrics metrics(form->Label1->font());
+    for (const QString& line : form->Label1->text().split("\r\n"))
+        EXPECT_LE(metrics.horizontalAdvance(line), form->Label1->width()) << line.toStdString();
     EXPECT_EQ(form->ShownRouteStations, shown) << "left as it was";
+    form->SetEndpoints(12, 29);
+    EXPECT_TRUE(form->Label1->isHidden());
     ExpectMarker(29, form->Bitmaps.Flag2, "end on top");
 }
 
