@@ -138,13 +138,19 @@ void TAboutBox::CreateControls() {
     Label1 = new TLinkLabel(kSupportAddress, kSupportAddress, TabSupport);
     Label1->setGeometry(136, 154, 240, 18);
     Label1->OnClick = [this] {
-        environment_.OpenUrl(QUrl(QString("mailto:") + kSupportAddress + kMailSubject));
+        if (!environment_.OpenUrl(QUrl(QString("mailto:") + kSupportAddress + kMailSubject)))
+            environment_.ErrorBox(this, std::string("Не удалось открыть письмо: в системе не задана почтовая программа.\r\n"
+                                                    "Напишите нам по адресу ") + kSupportAddress + ".");
     };
     Label2 = new QLabel("Сайт программы", TabSupport);
     Label2->setGeometry(8, 178, 120, 18);
     Label3 = new TLinkLabel(kHomeHost, kHomePage, TabSupport);
     Label3->setGeometry(136, 178, 240, 18);
-    Label3->OnClick = [this] { environment_.OpenUrl(QUrl(kHomePage)); };
+    Label3->OnClick = [this] {
+        if (!environment_.OpenUrl(QUrl(kHomePage)))
+            environment_.ErrorBox(this, std::string("Не удалось открыть сайт: в системе не задан браузер.\r\n"
+                                                    "Адрес сайта: ") + kHomePage);
+    };
 
     TabLicense = new TTabSheet;
     Memo2 = FaceText(TabLicense, QRect(4, 4, 379, 200), true);

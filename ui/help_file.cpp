@@ -127,6 +127,8 @@ QString THelpFile::BodyHtml(const QString& body, TLinks links) const {
             const QString title = target != nullptr ? target->Title.toHtmlEscaped() : m.captured(0);
             if (links == TLinks::Anchors && target != nullptr)
                 result += "<a href=\"#" + AnchorName(target->Number) + "\">" + title + "</a>";
+            else if (title.contains(QString::fromUtf8("«")))
+                result += title;  // «Кнопка «Запомнить»» would nest the quotes
             else
                 result += "«" + title + "»";
             from = m.capturedEnd();

@@ -6,6 +6,9 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QIcon>
+#include <QPixmap>
+#include <QPainter>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,6 +62,29 @@ QWidget* FilledPanel(QWidget* parent, const QColor& colour) {
 void SetHint(QWidget* control, const QString& hint) {
     control->setToolTip(hint);
     control->setToolTipDuration(kHintShowMs);
+}
+
+// A white question mark on a blue disc: the style's own help icon reads as a red cross at
+// menu size in some themes.
+QIcon HelpIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 90, 180));
+        painter.drawEllipse(QRectF(0.5, 0.5, size - 1.0, size - 1.0));
+        QFont mark;
+        mark.setBold(true);
+        mark.setPixelSize(size * 3 / 4);
+        painter.setFont(mark);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, "?");
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 }  // namespace
@@ -139,7 +165,7 @@ void TForm1::CreateMenus() {
     connect(N5, &QAction::triggered, this, &TForm1::OptionsClick);
 
     PopupMenu3 = new TPopupMenu(this);
-    Info = PopupMenu3->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), "Справка по Tunnex");
+    Info = PopupMenu3->addAction(HelpIcon(), "Справка по Tunnex");
     PopupMenu3->addSeparator();
     About = PopupMenu3->addAction(style()->standardIcon(QStyle::SP_MessageBoxInformation), "О программе");
     connect(Info, &QAction::triggered, this, &TForm1::InfoClick);
@@ -207,6 +233,7 @@ void TForm1::CreateControlPanel() {
         button->setMenu(menu);
         button->setPopupMode(QToolButton::InstantPopup);
         button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);  // no focus frame left once its menu closes
         ToolBar1->addWidget(button);
         return button;
     };

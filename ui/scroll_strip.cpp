@@ -10,9 +10,40 @@ QStringList TScrollStrip::SplitLines(const QString& text) {
     return text.split(lineBreak);
 }
 
+QStringList TScrollStrip::WrapLines(const QStringList& lines, const QFontMetrics& metrics, int width) {
+    QStringList wrapped;
+    for (const QString& line : lines) {
+        qsizetype indent = 0;
+        while (indent < line.size() && line[indent] == ' ') ++indent;
+        const QString lead = line.left(indent);
+        QString rest = line;
+        while (metrics.horizontalAdvance(rest) > width) {
+            // The last space that leaves the part within the width, past the indentation.
+            qsizetype cut = -1;
+            for (qsizetype at = rest.indexOf(' ', lead.size()); at > 0; at = rest.indexOf(' ', at + 1)) {
+                if (metrics.horizontalAdvance(rest.left(at)) > width) break;
+                cut = at;
+            }
+            if (cut <= lead.size()) {  // one word wider than the window: cut it
+                cut = lead.size() + 1;
+                while (cut < rest.size() && metrics.horizontalAdvance(rest.left(cut + 1)) <= width) ++cut;
+                wrapped << rest.left(cut);
+                rest = lead + rest.mid(cut);
+                continue;
+            }
+            wrapped << rest.left(cut);
+            rest = lead + rest.mid(cut + 1);
+        }
+        wrapped << rest;
+    }
+    return wrapped;
+}
+
 TScrollStrip::TScrollStrip(const QString& text, QSize window, const QColor& face, const QColor& ink,
                            const QFont& font)
-    : lines_(SplitLines(text)), window_(window), face_(face) {
+    : lines_(WrapLines(SplitLines(text), QFontMetrics(font), window.width() - kLeftMargin - 2)),
+      window_(window),
+      face_(face) {
     const int maxLines = std::max(1, (kMaxHeight - window_.height() - 4) / kLineStep);
     if (lines_.size() > maxLines) lines_ = lines_.mid(0, maxLines);
 

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QStringList>
 
@@ -15,8 +16,9 @@ public:
     static constexpr int kLeftMargin = 5;
     static constexpr int kMaxHeight = 65535;  // the offset is 16-bit
 
-    // The text is split at its line breaks (CR LF, LF or CR); a text too long for the
-    // 16-bit offset keeps only the lines that fit.
+    // The text is split at its line breaks (CR LF, LF or CR), and a line wider than the
+    // window is wrapped at its spaces, each part indented as the line is; a text too long
+    // for the 16-bit offset keeps only the lines that fit.
     TScrollStrip(const QString& text, QSize window, const QColor& face, const QColor& ink, const QFont& font);
 
     const QImage& Strip() const { return strip_; }
@@ -30,6 +32,8 @@ public:
     void Step(QImage& target);
 
     static QStringList SplitLines(const QString& text);
+    // Each line as parts no wider than width in metrics; a word wider than that alone is cut.
+    static QStringList WrapLines(const QStringList& lines, const QFontMetrics& metrics, int width);
 
 private:
     QStringList lines_;

@@ -88,6 +88,17 @@ TEST_F(AboutTest, LinksOpenTheSupportAddressAndTheHomePage) {
     QTest::mouseClick(box->Label3, Qt::LeftButton);
     EXPECT_EQ(environment.OpenedUrls, (std::vector<std::string>{"mailto:support@tunnex.example?Subject=from_tunnex",
                                                                 "https://tunnex.example/"}));
+    EXPECT_TRUE(environment.Messages.empty());
+
+    // Without a mail program or a browser the user is told, and given the address.
+    environment.UrlHandlers = false;
+    QTest::mouseClick(box->Label1, Qt::LeftButton);
+    QTest::mouseClick(box->Label3, Qt::LeftButton);
+    EXPECT_EQ(environment.Messages,
+              (std::vector<std::string>{"Не удалось открыть письмо: в системе не задана почтовая программа.\r\n"
+                                        "Напишите нам по адресу support@tunnex.example.",
+                                        "Не удалось открыть сайт: в системе не задан браузер.\r\n"
+                                        "Адрес сайта: https://tunnex.example/"}));
 }
 
 TEST_F(AboutTest, CreditsHoldEveryModulesInfoUnderItsCityInCatalogOrder) {

@@ -42,7 +42,7 @@ public:
     }
     bool OpenUrl(const QUrl& url) override {
         OpenedUrls.push_back(url.toString().toStdString());
-        return true;
+        return UrlHandlers;
     }
 
     int Screen = 1024;
@@ -59,6 +59,7 @@ public:
     std::function<int(QDialog&)> OnDialog;
     int DialogsShown = 0;
     std::vector<std::string> OpenedUrls;
+    bool UrlHandlers = true;  // false: no mail program or browser is set up
 };
 
 QSettings UserSettings();

@@ -9,6 +9,8 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <QTextDocumentFragment>
+
 #include "form_fixture.h"
 #include "ui/help_file.h"
 #include "ui/help_window.h"
@@ -42,6 +44,13 @@ TEST(HelpFile, ShippedHelpExplainsEveryTopicTheProgramOpens) {
         const QString html = help.TopicHtml(topic);
         EXPECT_TRUE(html.contains(t->Title.toHtmlEscaped())) << topic;
         EXPECT_FALSE(html.contains("[[")) << topic << ": links are resolved";
+        // Wording slips a reader notices in the pop-up text.
+        const QString text = QTextDocumentFragment::fromHtml(html).toPlainText();
+        static const QRegularExpression nested("«[^»]*«"), repeated("(«[^»]+») \\(\\1\\)"), dots("\\.\\.\\.\\.");
+        EXPECT_FALSE(nested.match(text).hasMatch()) << topic << ": quotes inside quotes";
+        EXPECT_FALSE(repeated.match(text).hasMatch()) << topic << ": a name repeated in brackets";
+        EXPECT_FALSE(dots.match(text).hasMatch()) << topic << ": four dots";
+        EXPECT_FALSE(text.contains("две секунды")) << topic << ": the lists wait 1,7 s";
     }
     // Every topic is listed in the contents and has its anchor.
     const QString document = help.DocumentHtml();

@@ -74,6 +74,17 @@ TEST(ScrollStrip, TextEntersFromBelowAndLeavesABlankWindowAtTheEnd) {
 
 TEST(ScrollStrip, SplitsAtEveryKindOfLineBreakAndKeepsTheOffsetIn16Bits) {
     EXPECT_EQ(TScrollStrip::SplitLines("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
+
+    // A line wider than the window is wrapped at its spaces, keeping its indentation.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance("x") * 20;
+    const QStringList wrapped = TScrollStrip::WrapLines(
+        {"   Общедоступные сведения о Ташкентском метрополитене,", "   коротко", "   Сверхдлинноесловобезпробелов"},
+        metrics, width);
+    EXPECT_EQ(wrapped, (QStringList{"   Общедоступные", "   сведения о", "   Ташкентском", "   метрополитене,",
+                                    "   коротко", "   Сверхдлинноеслов", "   обезпробелов"}));
+    for (const QString& line : wrapped) EXPECT_LE(metrics.horizontalAdvance(line), width) << line.toStdString();
     EXPECT_EQ(TScrollStrip::SplitLines(""), QStringList{""}) << "a text has at least one line";
     EXPECT_EQ(Strip("", QSize(50, 20)).Strip().height(), 20 + 20 + 4);
 
