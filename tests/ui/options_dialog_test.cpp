@@ -17,6 +17,7 @@
 #include "shell/settings_store.h"
 #include "ui/help_file.h"
 #include "ui/options_dialog.h"
+#include "shell/module_catalog.h"
 #include "ui/radio_group.h"
 #include "ui/spin_edit.h"
 #include "ui/station_combo.h"
@@ -300,6 +301,25 @@ TEST_F(OptionsTest, ConfirmingTheCityOfAFallBackStoresItAndAnEmptyChoiceIsNoChoi
     Started();
     EXPECT_TRUE(environment.Messages.empty());
     EXPECT_EQ(form->CurrentCityFile, "a.tnd") << "the first listed, as with nothing stored";
+}
+
+TEST_F(OptionsTest, TheChooserListsEveryShippedCityAndSwitchesToEachWithItsScheme) {
+    const auto shipped = ScanCityModules(TUNNEX_PROGRAM_DIR);
+    for (const TCatalogEntry& entry : shipped) AddModule(entry.FileName, entry.FileName);
+    Started();
+    ASSERT_EQ(form->Catalog.size(), shipped.size());
+    EXPECT_GE(shipped.size(), 14u) << "every city of the name table";
+    for (std::size_t i = 0; i < shipped.size(); ++i) {
+        auto dialog = Dialog();
+        ASSERT_EQ(dialog->ComboBox1->count(), static_cast<int>(shipped.size()));
+        dialog->ComboBox1->setCurrentIndex(static_cast<int>(i));
+        dialog->OkBtnClick();
+        EXPECT_EQ(form->CurrentCityFile, shipped[i].FileName);
+        EXPECT_EQ(form->City.CityCode, shipped[i].CityCode) << shipped[i].FileName;
+        EXPECT_EQ(form->Bitmaps.SchemeBitmap.size(), QSize(591, 575)) << shipped[i].FileName;
+        EXPECT_TRUE(form->CaptionText().contains(QString::fromStdString(shipped[i].CityName)));
+    }
+    EXPECT_TRUE(environment.Messages.empty());
 }
 
 TEST_F(OptionsTest, ConfirmingACityWhoseModulesAreGoneReportsAndFails) {
