@@ -38,6 +38,13 @@ std::string Signed(int difference, const std::string& magnitude) {
     return (difference > 0 ? "+" : kMinus) + magnitude;
 }
 
+// "6 минут, ожидание 3 минуты"; without a wait only the riding minutes.
+std::string RideMinutesText(const TRideStep& ride) {
+    std::string text = MinutesText(ride.Minutes);
+    if (ride.Wait != 0) text += ", ожидание " + MinutesText(ride.Wait);
+    return text;
+}
+
 }  // namespace
 
 std::string StationText(const TCity& city, std::uint8_t station) {
@@ -56,12 +63,6 @@ std::string DirectionText(const TCity& city, const TRideStep& ride) {
     const std::int64_t area = SweptArea(city, ride);
     if (area == 0) return "по кольцу";
     return area > 0 ? "по часовой стрелке" : "против часовой стрелки";
-}
-
-std::string RideMinutesText(const TRideStep& ride) {
-    std::string text = MinutesText(ride.Minutes);
-    if (ride.Wait != 0) text += ", ожидание " + MinutesText(ride.Wait);
-    return text;
 }
 
 std::string RideText(const TCity& city, const TRideStep& ride) {

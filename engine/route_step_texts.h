@@ -19,9 +19,6 @@ int StopCount(const TCity& city, const TRideStep& ride);
 // as the ride turns on the scheme.
 std::string DirectionText(const TCity& city, const TRideStep& ride);
 
-// "6 минут, ожидание 3 минуты"; without a wait only the riding minutes.
-std::string RideMinutesText(const TRideStep& ride);
-
 // "Холодная гора → Советская, 3 остановки, 6 минут, ожидание 3 минуты, в сторону «Пролетарская»"
 std::string RideText(const TCity& city, const TRideStep& ride);
 

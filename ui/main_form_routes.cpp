@@ -7,11 +7,12 @@
 #include "engine/search_command.h"
 #include "model/cp1251.h"
 #include "model/lookups.h"
-#include "shell/city_pictures.h"
 #include "ui/form_environment.h"
 #include "ui/image_control.h"
+#include "ui/line_icon.h"
 #include "ui/main_form.h"
 #include "ui/radio_group.h"
+#include "ui/route_card.h"
 #include "ui/station_combo.h"
 #include "ui/station_hint.h"
 
@@ -101,6 +102,10 @@ void TForm1::ShowRoutes() {
     ShownRouteTransfers = outcome.ShownRouteTransfers;
     RadioGroup1->SetItemIndex(0);
     RadioGroup1->show();
+    RouteCard->SetRoutes(City, CityModuleHandle.get(), StartStation, EndStation, outcome.Listed);
+    RouteCard->ShowRoute(0, {City, Bitmaps, StartStation, EndStation, ShownRouteStations, ShownRouteTransfers});
+    // From the route list the keyboard goes on to the card.
+    QWidget::setTabOrder(RadioGroup1->Button(RadioGroup1->Count() - 1), RouteCard);
 }
 
 void TForm1::RadioGroup1Click() {
@@ -109,6 +114,7 @@ void TForm1::RadioGroup1Click() {
     TPauseScope pause(AnimationPause);
     ShownRouteStations = routes_->Route(index + 1).Stations;
     ShownRouteTransfers = routes_->Route(index + 1).ChangeStations;
+    RouteCard->ShowRoute(index, {City, Bitmaps, StartStation, EndStation, ShownRouteStations, ShownRouteTransfers});
 }
 
 void TForm1::DayRadioButtonClick() {
@@ -148,10 +154,7 @@ void TForm1::ComboBoxDrawItem(QPainter& painter, const QRect& rect, const QStrin
                               const QPalette& palette) {
     const auto stored = Utf8ToCp1251(itemText.toStdString());
     const std::uint8_t station = stored ? FindStationByName(City, *stored) : 0;
-    QImage icon;
-    if (station != 0 && CityModuleHandle)
-        if (const auto dib = ReadLineIcon(*CityModuleHandle, City.Station(station).Line))
-            icon = WithTransparentKey(ToImage(*dib));
+    const QImage icon = station != 0 ? LineIcon(CityModuleHandle.get(), City.Station(station).Line) : QImage();
 
     painter.fillRect(rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
     if (!icon.isNull()) painter.drawImage(rect.left() + 2, rect.top(), icon);
