@@ -133,7 +133,7 @@ std::optional<TRouteSteps> RouteSteps(const TCity& city, const TWaitTable& waits
 
 std::uint8_t TowardStation(const TCity& city, std::uint8_t station, TDirection direction) {
     std::uint8_t open = 0;
-    // Coming back round to where it started, the walk has found a line without ends.
+    // A walk longer than the city has stations goes round and round: a line without ends.
     for (int steps = 0; steps < city.NumOfStations; ++steps) {
         const TStation& s = city.Station(station);
         if (s.InOperation != 0) open = station;

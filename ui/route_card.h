@@ -1,5 +1,6 @@
-// The route card: how to travel the route chosen in the route list, step by step. It
-// lies over the scheme where the route leaves room, and the user can drag it elsewhere.
+// The route card: how to travel the route chosen in the route list, step by step. The
+// window keeps its fixed size and its left panel is full, so the card lies over the
+// scheme, where the route leaves room, and the user can drag it elsewhere or hide it.
 #pragma once
 
 #include <QFrame>
@@ -90,7 +91,6 @@ private:
     QPoint grip_;
     QLabel* title_ = nullptr;
     QLabel* subtitle_ = nullptr;
-    QWidget* steps_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QLabel* total_ = nullptr;
