@@ -35,4 +35,8 @@ std::string ChangesText(std::uint8_t count) {
     return std::to_string(count) + word;
 }
 
+std::string StopsText(int count) {
+    return std::to_string(count) + PluralWord(count, " остановка", " остановки", " остановок");
+}
+
 }  // namespace tnx

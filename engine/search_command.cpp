@@ -34,7 +34,15 @@ TSearchOutcome RunSearchCommand(TCity& city, TRouteList& list, const TSearchRequ
     }
     outcome.Result = TSearchResult::Routes;
     outcome.Entries.reserve(list.RouteCount);
-    for (int i = 1; i <= list.RouteCount; ++i) outcome.Entries.push_back(RouteEntryText(list.Route(i)));
+    outcome.Listed.reserve(list.RouteCount);
+    for (int i = 1; i <= list.RouteCount; ++i) {
+        const TRoute& route = list.Route(i);
+        outcome.Entries.push_back(RouteEntryText(route));
+        // Traced after ranking, for the listed routes only, so the search pays nothing.
+        outcome.Listed.push_back(
+            {route.Time, route.Changes,
+             RouteSteps(city, city.EffectiveWait, request.StartStation, request.EndStation, route)});
+    }
     outcome.ShownRouteStations = list.Route(1).Stations;
     outcome.ShownRouteTransfers = list.Route(1).ChangeStations;
     return outcome;

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/route.h"
+#include "engine/route_steps.h"
 #include "engine/search_settings.h"
 #include "model/city_tables.h"
 
@@ -29,9 +31,17 @@ enum class TSearchResult {
     Routes,       // Entries holds one text per listed route; the first is shown
 };
 
+// A listed route as the route card shows it.
+struct TListedRoute {
+    std::uint8_t Time = 0;
+    std::uint8_t Changes = 0;
+    std::optional<TRouteSteps> Steps;  // empty when they could not be traced
+};
+
 struct TSearchOutcome {
     TSearchResult Result = TSearchResult::NoRoute;
     std::vector<std::string> Entries;  // "28 минут, 1 пересадка", in list order
+    std::vector<TListedRoute> Listed;  // beside Entries
     // The route to show on the map; unchanged by SameStation.
     TStationSet ShownRouteStations{};
     TStationSet ShownRouteTransfers{};

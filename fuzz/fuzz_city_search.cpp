@@ -1,6 +1,7 @@
 // A city module's exports and data tables as arbitrary bytes, then arbitrary
 // settings and endpoints: the loader's checks must refuse the tables with a message
-// or the search command must run to completion on them.
+// or the search command must run to completion on them, with the steps of every listed
+// route traced.
 //
 // Input: 8 export bytes (IsNTime, NumOfStations, NumOfLines, CityCode, DefFirstStation,
 // MaxChanges, FileVersion, CityVersion), STATIONS (8280), CHANGES (726), DWAITTIME (11),
@@ -62,5 +63,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TSearchOutcome outcome = RunSearchCommand(*city, *list, request);
     if (outcome.Result == TSearchResult::Routes && (outcome.Entries.empty() || outcome.Entries.size() > 10))
         std::abort();
+    // Every listed route's steps are traced, and their minutes make up its time.
+    for (const TListedRoute& route : outcome.Listed) {
+        if (!route.Steps) std::abort();
+        int minutes = 0;
+        for (const TRouteStep& step : *route.Steps) {
+            if (const auto* ride = std::get_if<TRideStep>(&step))
+                minutes += ride->Minutes + ride->Wait;
+            else
+                minutes += std::get<TTransferStep>(step).Minutes;
+        }
+        if (minutes != route.Time) std::abort();
+    }
     return 0;
 }

@@ -24,6 +24,7 @@
 #include "ui/menu_panel.h"
 #include "ui/popup_menu.h"
 #include "ui/radio_group.h"
+#include "ui/route_card.h"
 #include "ui/station_combo.h"
 #include "ui/text_fit.h"
 
@@ -127,6 +128,9 @@ void TForm1::CreateControls() {
     Image1->setGeometry(1, 1, 591, 575);
     Image1->Picture() = QImage(591, 575, QImage::Format_RGB32);
     Image1->Picture().fill(palette().color(QPalette::Window));
+    RouteCard = new TRouteCard(Panel3);
+    RouteCard->SetMapArea(Image1->geometry());
+    RouteCard->Follow(RadioGroup1);
 
     for (QWidget* control : std::initializer_list<QWidget*>{RadioGroup1, ComboBox1, ComboBox2, SwapButton,
                                                             CloseButton, GroupBox3, Panel3}) {

@@ -46,6 +46,7 @@ class TFormEnvironment;
 class TImage;
 class TMenuPanel;
 class TRadioGroup;
+class TRouteCard;
 class TSplashForm;
 class TStationComboBox;
 class TStationHint;
@@ -154,6 +155,7 @@ public:
     QRadioButton* DayRadioButton = nullptr;
     QRadioButton* EvRadioButton = nullptr;
     TRadioGroup* RadioGroup1 = nullptr;
+    TRouteCard* RouteCard = nullptr;  // the chosen route step by step, over the map
     QLabel* Label1 = nullptr;
     QFrame* Panel4 = nullptr;
     QPushButton* CloseButton = nullptr;

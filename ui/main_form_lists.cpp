@@ -7,6 +7,7 @@
 #include "model/name_matcher.h"
 #include "shell/city_pictures.h"
 #include "ui/main_form.h"
+#include "ui/line_icon.h"
 #include "ui/text_fit.h"
 #include "ui/station_combo.h"
 
@@ -81,10 +82,7 @@ void TForm1::ComboBoxDrawItem(QPainter& painter, const QRect& rect, const QStrin
                               const QPalette& palette) {
     const auto stored = Utf8ToCp1251(itemText.toStdString());
     const std::uint8_t station = stored ? FindStationByName(City, *stored) : 0;
-    QImage icon;
-    if (station != 0 && CityModuleHandle)
-        if (const auto dib = ReadLineIcon(*CityModuleHandle, City.Station(station).Line))
-            icon = WithTransparentKey(ToImage(*dib));
+    const QImage icon = station != 0 ? LineIcon(CityModuleHandle.get(), City.Station(station).Line) : QImage();
 
     painter.fillRect(rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
     if (!icon.isNull()) painter.drawImage(rect.left() + 2, rect.top(), icon);

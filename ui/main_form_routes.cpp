@@ -5,13 +5,17 @@
 #include <QRadioButton>
 
 #include "engine/search_command.h"
+#include "model/cp1251.h"
+#include "model/lookups.h"
 #include "ui/form_environment.h"
 #include "ui/image_control.h"
+#include "ui/line_icon.h"
 #include "ui/main_form.h"
 #include "ui/text_fit.h"
 
 #include <QFontDatabase>
 #include "ui/radio_group.h"
+#include "ui/route_card.h"
 #include "ui/station_hint.h"
 
 namespace tnx::ui {
@@ -110,6 +114,10 @@ void TForm1::ShowRoutes() {
     ShownRouteTransfers = outcome.ShownRouteTransfers;
     RadioGroup1->SetItemIndex(0);
     RadioGroup1->show();
+    RouteCard->SetRoutes(City, CityModuleHandle.get(), StartStation, EndStation, outcome.Listed);
+    RouteCard->ShowRoute(0, {City, Bitmaps, StartStation, EndStation, ShownRouteStations, ShownRouteTransfers});
+    // From the route list the keyboard goes on to the card.
+    QWidget::setTabOrder(RadioGroup1->Button(RadioGroup1->Count() - 1), RouteCard);
 }
 
 void TForm1::RadioGroup1Click() {
@@ -118,6 +126,7 @@ void TForm1::RadioGroup1Click() {
     TPauseScope pause(AnimationPause);
     ShownRouteStations = routes_->Route(index + 1).Stations;
     ShownRouteTransfers = routes_->Route(index + 1).ChangeStations;
+    RouteCard->ShowRoute(index, {City, Bitmaps, StartStation, EndStation, ShownRouteStations, ShownRouteTransfers});
 }
 
 void TForm1::DayRadioButtonClick() {

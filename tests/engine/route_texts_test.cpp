@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/route_step_texts.h"
 #include "engine/route_texts.h"
 
 namespace tnx {
@@ -32,6 +33,28 @@ TEST(RouteTexts, Changes) {
     EXPECT_EQ(ChangesText(4), "4 пересадки");
     EXPECT_EQ(ChangesText(5), "5 пересадок");
     EXPECT_EQ(ChangesText(21), "21 пересадок");
+}
+
+TEST(RouteTexts, StopsAndTheComparisonWithTheFirstRoute) {
+    EXPECT_EQ(StopsText(1), "1 остановка");
+    EXPECT_EQ(StopsText(3), "3 остановки");
+    EXPECT_EQ(StopsText(12), "12 остановок");
+    EXPECT_EQ(StopsText(22), "22 остановки");
+
+    struct Case {
+        int firstTime, firstChanges, time, changes;
+        const char* text;
+    };
+    const Case cases[] = {
+        {17, 2, 21, 1, "+4 минуты, \u22121 пересадка"},
+        {17, 2, 17, 2, "то же время, столько же пересадок"},
+        {30, 0, 25, 2, "\u22125 минут, +2 пересадки"},
+        {20, 1, 85, 1, "+1 час 5 минут, столько же пересадок"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ComparisonText(static_cast<std::uint8_t>(c.firstTime), static_cast<std::uint8_t>(c.firstChanges),
+                                 static_cast<std::uint8_t>(c.time), static_cast<std::uint8_t>(c.changes)),
+                  c.text);
 }
 
 }  // namespace

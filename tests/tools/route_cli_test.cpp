@@ -132,7 +132,40 @@ TEST(RouteCli, JsonRouteHasSortedSets) {
     EXPECT_EQ(r.out,
               "{\"time\": 28, \"changes\": 1, \"stations\": [12, 13, 14, 15, 29, 30, 31, 32, 33, 34, 35, "
               "36], \"change_stations\": [15, 36], \"lines\": [1, 2], \"text\": \"28 минут, 1 "
-              "пересадка\"}\n");
+              "пересадка\", \"legs\": [{\"kind\": \"ride\", \"line\": 1, \"stations\": [12, 13, 14, 15], "
+              "\"toward\": 24, \"minutes\": 6, \"wait\": 3}, {\"kind\": \"transfer\", \"from\": 15, \"to\": 36, "
+              "\"minutes\": 1}, {\"kind\": \"ride\", \"line\": 2, \"stations\": [36, 35, 34, 33, 32, 31, 30, 29], "
+              "\"toward\": 29, \"minutes\": 15, \"wait\": 3}]}\n");
+}
+
+TEST(RouteCli, LegsTellHowToTravel) {
+    EXPECT_EQ(Cli({"--legs", "12", "29"}).out,
+              "28 минут, 1 пересадка\n"
+              "  линия 1: Холодная гора → Советская, 3 остановки, 6 минут, ожидание 3 минуты, в сторону «Пролетарская»\n"
+              "  пересадка: Советская → Исторический музей, 1 минута\n"
+              "  линия 2: Исторический музей → Героев труда, 7 остановок, 15 минут, ожидание 3 минуты, в сторону "
+              "«Героев труда»\n");
+    // Arriving by a transfer: no ride after it; without waits none is named.
+    EXPECT_EQ(Cli({"--legs", "--wait", "none", "12", "9"}).out,
+              "13 минут, 1 пересадка\n"
+              "  линия 1: Холодная гора → Спортивная, 5 остановок, 10 минут, в сторону «Пролетарская»\n"
+              "  пересадка: Спортивная → Метростроителей, 3 минуты\n");
+
+    // Round Moscow's ring a ride has a way round instead of a station to head for.
+    const std::string moscow = std::string(TUNNEX_PROGRAM_DIR) + "/moscow.tnd";
+    const CliRun ring = Cli({"--city", moscow, "--json", "Курская~5", "Белорусская~5"}, false);
+    EXPECT_EQ(ring.status, 0);
+    EXPECT_NE(ring.out.find("\"line\": 5, \"stations\": [20, 21, 1, 177, 3, 4], \"direction\": \"backward\", "
+                            "\"minutes\": 11, \"wait\": 2}"),
+              std::string::npos)
+        << ring.out;
+    // Суворовская, not yet open, is passed without a stop.
+    EXPECT_EQ(Cli({"--city", moscow, "--legs", "Курская~5", "Белорусская~5"}, false).out,
+              "13 минут, 0 пересадок\n"
+              "  линия 5: Курская → Белорусская, 4 остановки, 11 минут, ожидание 2 минуты, против часовой стрелки\n");
+    EXPECT_EQ(Cli({"--city", moscow, "--legs", "Белорусская~5", "Курская~5"}, false).out,
+              "13 минут, 0 пересадок\n"
+              "  линия 5: Белорусская → Курская, 4 остановки, 11 минут, ожидание 2 минуты, по часовой стрелке\n");
 }
 
 TEST(RouteCli, SameStationNoRouteAndBadModule) {

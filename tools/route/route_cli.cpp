@@ -10,6 +10,7 @@
 
 #include "engine/route_ranking.h"
 #include "engine/route_search.h"
+#include "engine/route_steps.h"
 #include "engine/search_command.h"
 #include "model/cp1251.h"
 #include "model/lookups.h"
@@ -19,6 +20,7 @@
 #include "shell/module_catalog.h"
 #include "shell/platform/program_directory.h"
 #include "tools/route/json_writer.h"
+#include "tools/route/route_legs.h"
 #include "tools/route/station_argument.h"
 
 namespace tnx {
@@ -43,7 +45,8 @@ constexpr const char* kUsage =
     "  --all                list every route, not only the optimal ones\n"
     "  --by-changes         order by transfers instead of time\n"
     "  --unranked           the routes as stored by the search, before ranking\n"
-    "  --json               JSON output, one object per line\n"
+    "  --legs               under each route, its rides and transfers\n"
+    "  --json               JSON output, one object per line, every route with its \"legs\"\n"
     "  --stations           list the stations\n"
     "  --dump               the whole city as one JSON document\n"
     "  --help               this text\n"
@@ -57,6 +60,7 @@ struct TOptions {
     TCitySettings Settings;
     bool Unranked = false;
     bool Json = false;
+    bool Legs = false;
     bool Stations = false;
     bool Dump = false;
     bool Help = false;
@@ -102,6 +106,7 @@ bool ParseOptions(int argc, const char* const* argv, TOptions& o, std::string& e
         else if (a == "--by-changes") o.Settings.ArrangeByChanges = true;
         else if (a == "--unranked") o.Unranked = true;
         else if (a == "--json") o.Json = true;
+        else if (a == "--legs") o.Legs = true;
         else if (a == "--stations") o.Stations = true;
         else if (a == "--dump") o.Dump = true;
         else if (a.size() > 1 && a[0] == '-' && (a[1] < '0' || a[1] > '9')) {
@@ -132,16 +137,18 @@ std::string LineArray(TLineSet lines) {
     return out + "]";
 }
 
-void PrintRoute(std::ostream& out, const TRoute& r, bool json) {
-    if (!json) {
+void PrintRoute(std::ostream& out, const TCity& city, const TRoute& r, const std::optional<TRouteSteps>& steps,
+                const TOptions& o) {
+    if (!o.Json) {
         out << RouteEntryText(r) << '\n';
+        if (o.Legs) PrintLegs(out, city, steps);
         return;
     }
     out << "{\"time\": " << int{r.Time} << ", \"changes\": " << int{r.Changes}
         << ", \"stations\": " << NumberArray(r.Stations)
         << ", \"change_stations\": " << NumberArray(r.ChangeStations)
         << ", \"lines\": " << LineArray(r.Lines) << ", \"text\": " << JsonString(RouteEntryText(r))
-        << "}\n";
+        << ", \"legs\": " << LegsJson(steps) << "}\n";
 }
 
 std::string NameOf(const TCity& city, int n) {
@@ -353,7 +360,12 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         err << Unix(kNoRouteMessage) << "\n";
         return kExitNoRoute;
     }
-    for (int i = 1; i <= list->RouteCount; ++i) PrintRoute(out, list->Route(i), o.Json);
+    for (int i = 1; i <= list->RouteCount; ++i) {
+        const TRoute& route = list->Route(i);
+        const auto steps = RouteSteps(city, city.EffectiveWait, request.StartStation, request.EndStation, route);
+        if (!steps) err << "tunnex-route: шаги маршрута " << i << " не удалось восстановить\n";
+        PrintRoute(out, city, route, steps, o);
+    }
     return kExitRoutes;
 }
 
