@@ -23,7 +23,8 @@ const fs::path& ManyModules() {
     static const fs::path folder = [] {
         fs::path largest;
         for (const auto& entry : fs::directory_iterator(TUNNEX_PROGRAM_DIR))
-            if (entry.path().extension() == ".tnd" && (largest.empty() || fs::file_size(entry) > fs::file_size(largest)))
+            if (entry.path().extension() == ".tnd" &&
+                (largest.empty() || fs::file_size(entry) > fs::file_size(largest)))
                 largest = entry.path();
         const fs::path dir = fs::temp_directory_path() / "tunnex_catalog_bench";
         fs::remove_all(dir);

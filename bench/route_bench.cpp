@@ -54,8 +54,7 @@ std::vector<LoadedCity>& Cities() {
             std::unique_ptr<tnx::CityModule> module;
             std::string error;
             tnx::TCity previous;
-            if (tnx::LoadCityFile(dir / entry.FileName, previous, *c.city, module, error))
-                out.push_back(std::move(c));
+            if (tnx::LoadCityFile(dir / entry.FileName, previous, *c.city, module, error)) out.push_back(std::move(c));
         }
         return out;
     }();
@@ -170,7 +169,9 @@ const bool kRegistered = [] {
         if (Cities()[i].city->City.NumOfStations > Cities()[largest].city->City.NumOfStations) largest = i;
         for (std::uint8_t changes : {std::uint8_t{3}, std::uint8_t{5}}) {
             const std::string name = "AllPairs/" + Cities()[i].file + "/changes:" + std::to_string(changes);
-            benchmark::RegisterBenchmark(name.c_str(), AllPairs, i, changes)->Unit(benchmark::kMillisecond)->Iterations(1);
+            benchmark::RegisterBenchmark(name.c_str(), AllPairs, i, changes)
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(1);
         }
     }
     if (Cities().empty()) return true;

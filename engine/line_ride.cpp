@@ -47,8 +47,8 @@ bool OnRingLine(const TCity& city, std::uint8_t station) {
     return city.CityCode == 1 && city.Station(station).Line == 5;
 }
 
-bool WalkLine(const TCity& city, std::uint8_t station, std::uint8_t target, TDirection direction,
-              TStationSet& stations, int& minutes) {
+bool WalkLine(const TCity& city, std::uint8_t station, std::uint8_t target, TDirection direction, TStationSet& stations,
+              int& minutes) {
     return Walk(city, station, target, direction, minutes, [&](std::uint8_t s) { stations.Add(s); });
 }
 

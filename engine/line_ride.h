@@ -15,8 +15,8 @@ bool OnRingLine(const TCity& city, std::uint8_t station);
 
 // Stations passed and minutes ridden walking from station until target is adjacent.
 // False when the walk runs past a line end or round a ring without meeting target.
-bool WalkLine(const TCity& city, std::uint8_t station, std::uint8_t target, TDirection direction,
-              TStationSet& stations, int& minutes);
+bool WalkLine(const TCity& city, std::uint8_t station, std::uint8_t target, TDirection direction, TStationSet& stations,
+              int& minutes);
 
 // A ride in travel order: boarding station first, alighting station last.
 struct TRidePath {

@@ -45,8 +45,8 @@ struct TSearchCache {
 struct TRouteList {
     std::array<TRoute, kRouteCapacity> Routes;
     std::uint16_t RouteCount = 0;
-    std::uint8_t BestTime = 255;  // least Time stored by the running search
-    TSearchCache Cache;           // the search's working storage, not part of the list
+    std::uint8_t BestTime = 255;                 // least Time stored by the running search
+    TSearchCache Cache;                          // the search's working storage, not part of the list
     std::array<TRoute, kRouteCapacity> Scratch;  // for the ranking's sorts
 
     TRoute& Route(int n) { return Routes[static_cast<std::size_t>(n - 1)]; }

@@ -79,9 +79,7 @@ void DropRedundant(TRouteList& list, bool showOnlyOptimal) {
         return !i.Stations.Empty() && !b.Stations.Empty() && i.Stations.SubsetOf(b.Stations);
     });
     if (!showOnlyOptimal) return;
-    DropLater(list, [](const TRoute& i, const TRoute& b) {
-        return i.Time < b.Time && i.Changes <= b.Changes;
-    });
+    DropLater(list, [](const TRoute& i, const TRoute& b) { return i.Time < b.Time && i.Changes <= b.Changes; });
 }
 
 void SortByChanges(TRouteList& list) {

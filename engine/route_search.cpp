@@ -36,14 +36,15 @@ const TSearchIndex& SearchIndexFor(const TCity& city, TRouteList& list) {
     return c.Index;
 }
 
-TRouteSearch::TRouteSearch(const TCity& city, TRouteList& list, std::uint8_t changesDiff,
-                           std::uint8_t timeDiff, int capacity)
-    : city_(city), list_(list), index_(SearchIndexFor(city, list)), changesDiff_(changesDiff),
-      timeDiff_(timeDiff), capacity_(capacity < 0 ? 0 : capacity > kRouteCapacity ? kRouteCapacity : capacity) {}
+TRouteSearch::TRouteSearch(const TCity& city, TRouteList& list, std::uint8_t changesDiff, std::uint8_t timeDiff,
+                           int capacity)
+    : city_(city), list_(list), index_(SearchIndexFor(city, list)), changesDiff_(changesDiff), timeDiff_(timeDiff),
+      capacity_(capacity < 0                ? 0
+                : capacity > kRouteCapacity ? kRouteCapacity
+                                            : capacity) {}
 
 void TRouteSearch::Store(const TRoute& route) {
-    if (static_cast<int>(route.Time) - static_cast<int>(list_.BestTime) >= static_cast<int>(timeDiff_))
-        return;
+    if (static_cast<int>(route.Time) - static_cast<int>(list_.BestTime) >= static_cast<int>(timeDiff_)) return;
     if (Full()) return;
     ++list_.RouteCount;
     list_.Route(list_.RouteCount) = route;
@@ -130,8 +131,8 @@ void TRouteSearch::FindRoutes(std::uint8_t start, std::uint8_t finish) {
     SearchFrom(start, EmptyRoute());
 }
 
-void FindRoutes(const TCity& city, TRouteList& list, std::uint8_t start, std::uint8_t finish,
-                std::uint8_t changesDiff, const TRankSettings& ranking) {
+void FindRoutes(const TCity& city, TRouteList& list, std::uint8_t start, std::uint8_t finish, std::uint8_t changesDiff,
+                const TRankSettings& ranking) {
     TRouteSearch search(city, list, changesDiff, ranking.TimeDiff);
     search.FindRoutes(start, finish);
     if (list.RouteCount > 1) RankRoutes(list, ranking);

@@ -47,7 +47,7 @@ private:
 const TSearchIndex& SearchIndexFor(const TCity& city, TRouteList& list);
 
 // The whole search: reset the list, search, and rank when more than one route was stored.
-void FindRoutes(const TCity& city, TRouteList& list, std::uint8_t start, std::uint8_t finish,
-                std::uint8_t changesDiff, const TRankSettings& ranking);
+void FindRoutes(const TCity& city, TRouteList& list, std::uint8_t start, std::uint8_t finish, std::uint8_t changesDiff,
+                const TRankSettings& ranking);
 
 }  // namespace tnx

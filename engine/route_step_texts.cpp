@@ -34,9 +34,7 @@ std::int64_t SweptArea(const TCity& city, const TRideStep& ride) {
     return area;
 }
 
-std::string Signed(int difference, const std::string& magnitude) {
-    return (difference > 0 ? "+" : kMinus) + magnitude;
-}
+std::string Signed(int difference, const std::string& magnitude) { return (difference > 0 ? "+" : kMinus) + magnitude; }
 
 // "6 минут, ожидание 3 минуты"; without a wait only the riding minutes.
 std::string RideMinutesText(const TRideStep& ride) {
@@ -81,8 +79,7 @@ std::string StepText(const TCity& city, const TRouteStep& step) {
     return "пересадка: " + TransferText(city, std::get<TTransferStep>(step));
 }
 
-std::string ComparisonText(std::uint8_t firstTime, std::uint8_t firstChanges, std::uint8_t time,
-                           std::uint8_t changes) {
+std::string ComparisonText(std::uint8_t firstTime, std::uint8_t firstChanges, std::uint8_t time, std::uint8_t changes) {
     const int minutes = time - firstTime;
     const int transfers = changes - firstChanges;
     const std::string timeText =

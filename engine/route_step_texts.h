@@ -30,7 +30,6 @@ std::string StepText(const TCity& city, const TRouteStep& step);
 
 // How a route compares with the first listed one: "+4 минуты, −1 пересадка",
 // "то же время, столько же пересадок".
-std::string ComparisonText(std::uint8_t firstTime, std::uint8_t firstChanges, std::uint8_t time,
-                           std::uint8_t changes);
+std::string ComparisonText(std::uint8_t firstTime, std::uint8_t firstChanges, std::uint8_t time, std::uint8_t changes);
 
 }  // namespace tnx

@@ -8,8 +8,8 @@ namespace {
 constexpr int kTraceLevels = 100000;
 
 bool SameRecord(const TRoute& a, const TRoute& b) {
-    return a.Stations == b.Stations && a.ChangeStations == b.ChangeStations && a.Lines == b.Lines &&
-           a.Time == b.Time && a.Changes == b.Changes;
+    return a.Stations == b.Stations && a.ChangeStations == b.ChangeStations && a.Lines == b.Lines && a.Time == b.Time &&
+           a.Changes == b.Changes;
 }
 
 // One ride of the traced walk and the transfer after it (none for the arrival).
@@ -126,7 +126,8 @@ std::optional<TRouteSteps> RouteSteps(const TCity& city, const TWaitTable& waits
         RideLinePath(city, leg.From, leg.To, leg.Direction, path);
         if (path.Count > 1) steps.emplace_back(MakeRide(city, waits, path));
         if (leg.Transfer != nullptr)
-            steps.emplace_back(TTransferStep{leg.Transfer->FromStation, leg.Transfer->ToStation, leg.Transfer->Minutes});
+            steps.emplace_back(
+                TTransferStep{leg.Transfer->FromStation, leg.Transfer->ToStation, leg.Transfer->Minutes});
     }
     return steps;
 }

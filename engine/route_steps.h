@@ -16,7 +16,7 @@ namespace tnx {
 
 struct TRideStep {
     std::uint8_t Line = 0;
-    std::vector<std::uint8_t> Stations;  // boarding station first, alighting station last
+    std::vector<std::uint8_t> Stations;          // boarding station first, alighting station last
     TDirection Direction = TDirection::Forward;  // along the Next or the Prev links
     // The last station in operation on the way on from the alighting station, or the
     // line's end where there is none; 0 on a line without ends (the ring).

@@ -8,11 +8,14 @@ namespace {
 const char* PluralWord(int n, const char* one, const char* few, const char* many) {
     if ((n / 10) % 10 == 1) return many;
     switch (n % 10) {
-        case 1: return one;
-        case 2:
-        case 3:
-        case 4: return few;
-        default: return many;
+    case 1:
+        return one;
+    case 2:
+    case 3:
+    case 4:
+        return few;
+    default:
+        return many;
     }
 }
 
@@ -29,9 +32,7 @@ std::string MinutesText(std::uint8_t minutes) {
 }
 
 std::string ChangesText(std::uint8_t count) {
-    const char* word = count == 1                 ? " пересадка"
-                       : count >= 2 && count <= 4 ? " пересадки"
-                                                  : " пересадок";
+    const char* word = count == 1 ? " пересадка" : count >= 2 && count <= 4 ? " пересадки" : " пересадок";
     return std::to_string(count) + word;
 }
 

@@ -6,9 +6,7 @@
 
 namespace tnx {
 
-std::string RouteEntryText(const TRoute& route) {
-    return MinutesText(route.Time) + ", " + ChangesText(route.Changes);
-}
+std::string RouteEntryText(const TRoute& route) { return MinutesText(route.Time) + ", " + ChangesText(route.Changes); }
 
 TSearchOutcome RunSearchCommand(TCity& city, TRouteList& list, const TSearchRequest& request) {
     TSearchOutcome outcome;

@@ -21,7 +21,7 @@ struct TSearchRequest {
     std::uint8_t StartStation = 0;
     std::uint8_t EndStation = 0;
     TCitySettings Settings;
-    bool DayChecked = true;      // DayRadioButton
+    bool DayChecked = true;       // DayRadioButton
     bool EveningChecked = false;  // EvRadioButton
 };
 

@@ -30,8 +30,8 @@ void BuildRides(const TCity& city, TSearchIndex& index) {
                     continue;
                 }
                 int minutes = 0;
-                e.Possible = RideLineWithoutWait(city, f, t, static_cast<TDirection>(d), e.Stations, minutes) &&
-                             minutes <= 255;
+                e.Possible =
+                    RideLineWithoutWait(city, f, t, static_cast<TDirection>(d), e.Stations, minutes) && minutes <= 255;
                 e.Minutes = static_cast<std::uint8_t>(e.Possible ? minutes : 0);
                 e.ZeroLength = from == to;
             }
@@ -47,8 +47,7 @@ void BuildMinChanges(const TCity& city, TSearchIndex& index) {
     for (int a = 1; a <= lines; ++a)
         for (int b = 1; b <= lines; ++b)
             for (int k = 1; k <= 2; ++k) {
-                const TTransferOption& o =
-                    city.Transfer(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), k);
+                const TTransferOption& o = city.Transfer(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), k);
                 if (o.Minutes == 0 || o.ToStation < 1 || o.ToStation > city.NumOfStations) continue;
                 const int arrival = city.Station(o.ToStation).Line;
                 if (arrival >= 1 && arrival <= kMaxLines) edge[a][arrival] = true;

@@ -10,10 +10,10 @@
 namespace tnx {
 
 struct TRideEntry {
-    TStationSet Stations;   // both ends and every station between
-    std::uint8_t Minutes;   // riding minutes, no wait
+    TStationSet Stations;  // both ends and every station between
+    std::uint8_t Minutes;  // riding minutes, no wait
     bool Possible;
-    bool ZeroLength;        // from equals to: no train, no wait
+    bool ZeroLength;  // from equals to: no train, no wait
 };
 
 struct TSearchIndex {

@@ -85,7 +85,9 @@ void PrepareWaitBounds(const TCity& city, TWaitBounds& bounds) {
     for (int s = 0; s <= n; ++s)
         bounds.TransferStart[s + 1] = static_cast<std::uint16_t>(bounds.TransferStart[s] + count[s]);
     std::copy(bounds.TransferStart, bounds.TransferStart + n + 2, fill);
-    forEachOption([&](const TTransferOption& o) { bounds.Transfers[fill[o.ToStation]++] = {o.FromStation, o.Minutes}; });
+    forEachOption([&](const TTransferOption& o) {
+        bounds.Transfers[fill[o.ToStation]++] = {o.FromStation, o.Minutes};
+    });
 
     bounds.HaveWaits = false;
 }
@@ -135,8 +137,7 @@ const std::uint16_t* WaitBoundsTo(const TCity& city, const TSearchIndex& index, 
                 relax(kOff + bounds.Transfers[i].From, e.Distance + bounds.Transfers[i].Minutes);
         }
     }
-    for (int s = 0; s <= n; ++s)
-        result[s] = static_cast<std::uint16_t>(std::min<std::uint32_t>(distance[s], kFar));
+    for (int s = 0; s <= n; ++s) result[s] = static_cast<std::uint16_t>(std::min<std::uint32_t>(distance[s], kFar));
     bounds.Ready[finish] = true;
     return result;
 }

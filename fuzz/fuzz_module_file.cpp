@@ -15,7 +15,6 @@
 #include "shell/city_module.h"
 #include "shell/city_pictures.h"
 
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tnx;
     if (size == 0) return 0;

@@ -11,9 +11,8 @@ std::string StationField(int n, const char* field, int value) {
 }
 
 std::string CellField(int a, int b, int k, const char* field, int value) {
-    return "пересадка (" + std::to_string(a) + ", " + std::to_string(b) + ") вариант " +
-           std::to_string(k) + ": поле " + field + " = " + std::to_string(value) +
-           " указывает за пределы города";
+    return "пересадка (" + std::to_string(a) + ", " + std::to_string(b) + ") вариант " + std::to_string(k) + ": поле " +
+           field + " = " + std::to_string(value) + " указывает за пределы города";
 }
 
 }  // namespace
@@ -23,8 +22,7 @@ std::string CheckCityTables(const TCity& city) {
     const int lines = city.NumOfLines;
     if (stations < 1 || stations > kMaxStations)
         return "NumOfStations = " + std::to_string(stations) + ", допустимо 1..180";
-    if (lines < 1 || lines > kMaxLines)
-        return "NumOfLines = " + std::to_string(lines) + ", допустимо 1..11";
+    if (lines < 1 || lines > kMaxLines) return "NumOfLines = " + std::to_string(lines) + ", допустимо 1..11";
 
     for (int n = 1; n <= stations; ++n) {
         const TStation& s = city.Station(static_cast<std::uint8_t>(n));
@@ -53,21 +51,18 @@ std::string CheckCityTables(const TCity& city) {
     for (int a = 1; a <= kMaxLines; ++a) {
         for (int b = 1; b <= kMaxLines; ++b) {
             for (int k = 1; k <= 2; ++k) {
-                const TTransferOption& o =
-                    city.Transfer(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), k);
+                const TTransferOption& o = city.Transfer(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), k);
                 if (o.Minutes == 0) continue;
                 if (a > lines) return CellField(a, b, k, "линия", a);
                 if (b > lines) return CellField(a, b, k, "линия", b);
                 if (o.FromStation < 1 || o.FromStation > stations)
                     return CellField(a, b, k, "FromStation", o.FromStation);
-                if (o.ToStation < 1 || o.ToStation > stations)
-                    return CellField(a, b, k, "ToStation", o.ToStation);
+                if (o.ToStation < 1 || o.ToStation > stations) return CellField(a, b, k, "ToStation", o.ToStation);
                 if (city.Station(o.FromStation).Line != a)
-                    return CellField(a, b, k, "FromStation", o.FromStation) + " (не на линии " +
-                           std::to_string(a) + ")";
+                    return CellField(a, b, k, "FromStation", o.FromStation) + " (не на линии " + std::to_string(a) +
+                           ")";
                 if (city.Station(o.ToStation).Line != b)
-                    return CellField(a, b, k, "ToStation", o.ToStation) + " (не на линии " +
-                           std::to_string(b) + ")";
+                    return CellField(a, b, k, "ToStation", o.ToStation) + " (не на линии " + std::to_string(b) + ")";
             }
         }
     }

@@ -9,8 +9,7 @@
 
 namespace tnx {
 
-static_assert(std::endian::native == std::endian::little,
-              "city data words are little-endian and are read in place");
+static_assert(std::endian::native == std::endian::little, "city data words are little-endian and are read in place");
 
 constexpr int kMaxStations = 180;
 constexpr int kMaxLines = 11;

@@ -30,9 +30,7 @@ struct TCity {
     const TTransferOption& Transfer(std::uint8_t a, std::uint8_t b, int k) const {
         return Changes.Cells[a - 1][b - 1][k - 1];
     }
-    TTransferOption& Transfer(std::uint8_t a, std::uint8_t b, int k) {
-        return Changes.Cells[a - 1][b - 1][k - 1];
-    }
+    TTransferOption& Transfer(std::uint8_t a, std::uint8_t b, int k) { return Changes.Cells[a - 1][b - 1][k - 1]; }
 };
 
 }  // namespace tnx

@@ -12,8 +12,7 @@ std::string_view StoredName(const TStation& s) {
 std::uint8_t FindStationByName(const TCity& city, std::string_view name) {
     const int count = std::min<int>(city.NumOfStations, kMaxStations);
     for (int n = 1; n <= count; ++n) {
-        if (StoredName(city.Station(static_cast<std::uint8_t>(n))) == name)
-            return static_cast<std::uint8_t>(n);
+        if (StoredName(city.Station(static_cast<std::uint8_t>(n))) == name) return static_cast<std::uint8_t>(n);
     }
     return 0;
 }

@@ -220,8 +220,10 @@ void SetModuleChecksums(std::span<std::uint8_t> file) {
     const std::uint32_t data = mf::Crc32(file.subspan(split));
     const std::uint32_t index = IndexChecksum(file.first(split));
     for (int i = 0; i < 4; ++i) {
-        file[mf::header::kDataChecksumOffset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(data >> (8 * i));
-        file[mf::header::kIndexChecksumOffset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(index >> (8 * i));
+        file[mf::header::kDataChecksumOffset + static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(data >> (8 * i));
+        file[mf::header::kIndexChecksumOffset + static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(index >> (8 * i));
     }
 }
 

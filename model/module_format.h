@@ -78,8 +78,7 @@ static_assert(header::kSize + kMaxExports * export_record::kSize + kMaxResources
 
 // The names under which the eight byte values are stored.
 constexpr std::array<const char*, 8> kExportNames = {
-    "FileVersion", "CityCode", "CityVersion", "NumOfStations",
-    "NumOfLines", "DefFirstStation", "MaxChanges", "IsNTime",
+    "FileVersion", "CityCode", "CityVersion", "NumOfStations", "NumOfLines", "DefFirstStation", "MaxChanges", "IsNTime",
 };
 
 // Bytes before the resource data: the header and both tables.
@@ -87,9 +86,7 @@ constexpr std::uint64_t IndexSize(std::uint64_t exportCount, std::uint64_t resou
     return header::kSize + exportCount * export_record::kSize + resourceCount * resource_record::kSize;
 }
 
-inline std::uint16_t ReadU16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
+inline std::uint16_t ReadU16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 inline std::uint32_t ReadU32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);

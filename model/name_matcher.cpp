@@ -92,10 +92,9 @@ bool RankedBefore(const TRanked& a, const TRanked& b) {
     if (a.Match != b.Match) return a.Match > b.Match;
     if (a.Distance != b.Distance) return a.Distance < b.Distance;
     if (a.Folded != b.Folded)
-        return std::lexicographical_compare(a.Folded.begin(), a.Folded.end(), b.Folded.begin(), b.Folded.end(),
-                                            [](char x, char y) {
-                                                return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-                                            });
+        return std::lexicographical_compare(
+            a.Folded.begin(), a.Folded.end(), b.Folded.begin(), b.Folded.end(),
+            [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
     return a.Station < b.Station;
 }
 
@@ -126,8 +125,7 @@ std::vector<TNameCandidate> MatchStations(const TCity& city, std::string_view ty
     for (int n = 1; n <= StationCount(city); ++n) {
         const TStation& s = city.Station(static_cast<std::uint8_t>(n));
         const TNameMatch match = MatchName(folded, StoredName(s));
-        if (match != TNameMatch::None)
-            ranked.push_back({static_cast<std::uint8_t>(n), match, 0, FoldedDisplayName(s)});
+        if (match != TNameMatch::None) ranked.push_back({static_cast<std::uint8_t>(n), match, 0, FoldedDisplayName(s)});
     }
     std::sort(ranked.begin(), ranked.end(), RankedBefore);
     std::vector<TNameCandidate> out;

@@ -9,8 +9,7 @@
 namespace tnx {
 namespace {
 
-bool CopyResource(const CityModule& module, const char* name, void* target, std::size_t size,
-                  std::string& error) {
+bool CopyResource(const CityModule& module, const char* name, void* target, std::size_t size, std::string& error) {
     const auto bytes = module.FindResource(name, kResourceTypeRcData);
     if (!bytes) {
         error = std::string("нет ресурса ") + name;
@@ -33,8 +32,7 @@ void ReadExport(const CityModule& module, const char* name, std::uint8_t& value,
 
 }  // namespace
 
-bool ReadCityModule(const CityModule& module, const TCity& previous, TLoadedCity& loaded,
-                    std::string& error) {
+bool ReadCityModule(const CityModule& module, const TCity& previous, TLoadedCity& loaded, std::string& error) {
     auto result = std::make_unique<TLoadedCity>();
     TCity& city = result->City;
     city = previous;
@@ -65,8 +63,7 @@ bool ReadCityModule(const CityModule& module, const TCity& previous, TLoadedCity
         return false;
     }
     if (result->DefFirstStation < 1 || result->DefFirstStation > city.NumOfStations) {
-        error = "DefFirstStation = " + std::to_string(result->DefFirstStation) +
-                " указывает за пределы города";
+        error = "DefFirstStation = " + std::to_string(result->DefFirstStation) + " указывает за пределы города";
         return false;
     }
 

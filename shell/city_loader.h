@@ -25,8 +25,7 @@ struct TLoadedCity {
 
 // Fills loaded from module, starting from previous. On failure returns false with a
 // message and leaves loaded untouched, so the caller loses nothing.
-bool ReadCityModule(const CityModule& module, const TCity& previous, TLoadedCity& loaded,
-                    std::string& error);
+bool ReadCityModule(const CityModule& module, const TCity& previous, TLoadedCity& loaded, std::string& error);
 
 // Opens the module at path and reads it.
 bool LoadCityFile(const std::filesystem::path& path, const TCity& previous, TLoadedCity& loaded,

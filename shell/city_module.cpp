@@ -76,8 +76,7 @@ std::optional<TModuleIndex> PeekCityModule(const std::filesystem::path& path, st
     if (!SizeOfModuleFile(path, size, error) || !ReadFront(path, module_file::header::kSize, head, error))
         return std::nullopt;
     const std::uint64_t indexSize = ModuleIndexSize(head);
-    if (indexSize > head.size() && indexSize <= size && !ReadFront(path, indexSize, head, error))
-        return std::nullopt;
+    if (indexSize > head.size() && indexSize <= size && !ReadFront(path, indexSize, head, error)) return std::nullopt;
     return ReadModuleIndex(head, size, error);
 }
 

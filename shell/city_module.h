@@ -29,8 +29,7 @@ public:
     std::optional<std::uint8_t> ByteExport(const char* name) const;
 
     // The resource's bytes; empty optional when the module has no such resource.
-    std::optional<std::span<const unsigned char>> FindResource(std::string_view name,
-                                                               std::uint32_t type) const;
+    std::optional<std::span<const unsigned char>> FindResource(std::string_view name, std::uint32_t type) const;
 
     const std::filesystem::path& Path() const { return path_; }
 

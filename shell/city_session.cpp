@@ -11,8 +11,8 @@ bool IsBareFileName(const std::string& name) {
 
 }  // namespace
 
-bool OpenCity(const std::filesystem::path& folder, const std::string& fileName, const TCity& previous,
-              TCityLoad& load, std::string& reason) {
+bool OpenCity(const std::filesystem::path& folder, const std::string& fileName, const TCity& previous, TCityLoad& load,
+              std::string& reason) {
     if (!IsBareFileName(fileName)) {
         reason = "\"" + fileName + "\" не является именем файла в каталоге программы";
         return false;
@@ -42,8 +42,7 @@ std::string NoWorkingCityMessage(const std::string& fileName) {
 }
 
 TCityOpenResult OpenCityOrFirstListed(const std::filesystem::path& folder, const std::string& fileName,
-                                      const std::vector<std::string>& listed, const TCity& previous,
-                                      TCityLoad& load,
+                                      const std::vector<std::string>& listed, const TCity& previous, TCityLoad& load,
                                       const std::function<void(const std::string&)>& errorBox,
                                       const std::function<void(const std::string&)>& reasons) {
     std::string reason;

@@ -22,8 +22,8 @@ struct TCityLoad {
 
 // Opens folder/fileName with its tables and pictures. Only a bare file name is
 // accepted, so a stored name can never reach outside the program's folder.
-bool OpenCity(const std::filesystem::path& folder, const std::string& fileName, const TCity& previous,
-              TCityLoad& load, std::string& reason);
+bool OpenCity(const std::filesystem::path& folder, const std::string& fileName, const TCity& previous, TCityLoad& load,
+              std::string& reason);
 
 std::string CityConnectFailedMessage(const std::string& fileName);
 std::string NoWorkingCityMessage(const std::string& fileName);
@@ -35,8 +35,7 @@ enum class TCityOpenResult { Opened, OpenedFirstListed, Failed };
 // failed); when none does, reports NoWorkingCityMessage naming the first listed file.
 // load is filled only on success. reasons receives the technical cause of each failure.
 TCityOpenResult OpenCityOrFirstListed(const std::filesystem::path& folder, const std::string& fileName,
-                                      const std::vector<std::string>& listed, const TCity& previous,
-                                      TCityLoad& load,
+                                      const std::vector<std::string>& listed, const TCity& previous, TCityLoad& load,
                                       const std::function<void(const std::string&)>& errorBox,
                                       const std::function<void(const std::string&)>& reasons = {});
 

@@ -10,9 +10,7 @@ std::uint32_t Read32(const unsigned char* p) {
            static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
 
-std::uint16_t Read16(const unsigned char* p) {
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
+std::uint16_t Read16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
 
 std::uint32_t Rgb(unsigned char r, unsigned char g, unsigned char b) {
     return 0xFF000000u | static_cast<std::uint32_t>(r) << 16 | static_cast<std::uint32_t>(g) << 8 | b;
@@ -40,15 +38,13 @@ std::optional<TDibImage> DecodeDib(std::span<const unsigned char> bytes, std::st
         return std::nullopt;
     }
     // A top-down picture has a negative height; INT32_MIN has no positive twin.
-    if (width < 1 || width > kMaxDibSide || rawHeight == 0 || rawHeight < -kMaxDibSide ||
-        rawHeight > kMaxDibSide) {
+    if (width < 1 || width > kMaxDibSide || rawHeight == 0 || rawHeight < -kMaxDibSide || rawHeight > kMaxDibSide) {
         error = "неверный размер картинки";
         return std::nullopt;
     }
-    if (planes != 1 || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) ||
-        compression != 0) {
-        error = "неподдерживаемый формат (" + std::to_string(bits) + " бит, сжатие " +
-                std::to_string(compression) + ")";
+    if (planes != 1 || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) || compression != 0) {
+        error =
+            "неподдерживаемый формат (" + std::to_string(bits) + " бит, сжатие " + std::to_string(compression) + ")";
         return std::nullopt;
     }
     const bool topDown = rawHeight < 0;

@@ -16,8 +16,7 @@ struct TDibImage {
     std::vector<std::uint32_t> Pixels;  // 0xFFRRGGBB, top row first
 
     std::uint32_t Pixel(int x, int y) const {
-        return Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) +
-                      static_cast<std::size_t>(x)];
+        return Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x)];
     }
 };
 

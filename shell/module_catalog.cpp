@@ -19,15 +19,13 @@ bool HasModuleExtension(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder,
-                                           const TScanOptions& options) {
+std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder, const TScanOptions& options) {
     std::vector<std::filesystem::path> files;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
         if (HasModuleExtension(entry.path())) files.push_back(entry.path());
     }
-    std::sort(files.begin(), files.end(),
-              [](const auto& a, const auto& b) { return a.filename() < b.filename(); });
+    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.filename() < b.filename(); });
 
     std::vector<TCatalogEntry> catalog;
     bool first = true;
@@ -92,14 +90,11 @@ std::string DefaultCityFile(const std::vector<TCatalogEntry>& catalog) {
 
 std::string CityInfoText(const TCityInfo& info) {
     const std::string crlf = "\r\n";
-    return "Информация" + crlf + crlf + crlf +
-           "Город       : " + info.CityName + crlf + crlf +
-           "Линий       : " + std::to_string(info.NumOfLines) + crlf + crlf +
-           "Станций" + crlf +
+    return "Информация" + crlf + crlf + crlf + "Город       : " + info.CityName + crlf + crlf +
+           "Линий       : " + std::to_string(info.NumOfLines) + crlf + crlf + "Станций" + crlf +
            "на схеме    : " + std::to_string(info.NumOfStations) + crlf +
-           "действующих : " + std::to_string(info.OperatingStations) + crlf + crlf +
-           "Файл        : " + info.FileName + crlf +
-           "Версия      : " + info.VersionText + crlf;
+           "действующих : " + std::to_string(info.OperatingStations) + crlf + crlf + "Файл        : " + info.FileName +
+           crlf + "Версия      : " + info.VersionText + crlf;
 }
 
 }  // namespace tnx

@@ -30,8 +30,7 @@ struct TScanOptions {
 // whose header and tables check out and that names a city code 1..14. Only those are
 // read, so a folder of many modules scans fast; the resources are checked when a city
 // is opened.
-std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder,
-                                           const TScanOptions& options = {});
+std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder, const TScanOptions& options = {});
 
 // "tunnex: FILE: REASON", the line the scan's refusals are reported with.
 std::string RefusalLine(const std::string& fileName, const std::string& reason);

@@ -123,8 +123,7 @@ TStoreFailure StoreCityFileName(const std::string& fileName) {
     return Flush(key.settings, "Выбор города");
 }
 
-TCitySettings ReadCitySettings(std::uint8_t cityCode, std::uint8_t numOfStations,
-                               std::uint8_t defFirstStation) {
+TCitySettings ReadCitySettings(std::uint8_t cityCode, std::uint8_t numOfStations, std::uint8_t defFirstStation) {
     TCitySettings result;  // the defaults
     result.FstStation = defFirstStation;
     TProductKey key;

@@ -35,8 +35,7 @@ TStoreFailure StoreCityFileName(const std::string& fileName);
 // The settings of city cityCode. Without a stored group for the city every setting
 // takes its default and FstStation is defFirstStation. A stored FstStation that names
 // no station 1..numOfStations becomes 1, so the search always gets a real station.
-TCitySettings ReadCitySettings(std::uint8_t cityCode, std::uint8_t numOfStations,
-                               std::uint8_t defFirstStation);
+TCitySettings ReadCitySettings(std::uint8_t cityCode, std::uint8_t numOfStations, std::uint8_t defFirstStation);
 
 // Stores all seven settings in the group of city cityCode; booleans as 1 or 0.
 TStoreFailure WriteCitySettings(std::uint8_t cityCode, const TCitySettings& settings);

@@ -79,8 +79,7 @@ void TTabSheet::hideEvent(QHideEvent* event) {
 
 TAboutBox::TAboutBox(QWidget* owner, TFormEnvironment& environment, TAboutSources sources)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      environment_(environment),
-      sources_(std::move(sources)) {
+      environment_(environment), sources_(std::move(sources)) {
     setWindowTitle("О программе");
     if (owner != nullptr) setFont(owner->font());
     setFixedSize(kClientWidth, kClientHeight);
@@ -139,8 +138,10 @@ void TAboutBox::CreateControls() {
     Label1->setGeometry(136, 154, 240, 18);
     Label1->OnClick = [this] {
         if (!environment_.OpenUrl(QUrl(QString("mailto:") + kSupportAddress + kMailSubject)))
-            environment_.ErrorBox(this, std::string("Не удалось открыть письмо: в системе не задана почтовая программа.\r\n"
-                                                    "Напишите нам по адресу ") + kSupportAddress + ".");
+            environment_.ErrorBox(this,
+                                  std::string("Не удалось открыть письмо: в системе не задана почтовая программа.\r\n"
+                                              "Напишите нам по адресу ") +
+                                      kSupportAddress + ".");
     };
     Label2 = new QLabel("Сайт программы", TabSupport);
     Label2->setGeometry(8, 178, 120, 18);
@@ -149,7 +150,8 @@ void TAboutBox::CreateControls() {
     Label3->OnClick = [this] {
         if (!environment_.OpenUrl(QUrl(kHomePage)))
             environment_.ErrorBox(this, std::string("Не удалось открыть сайт: в системе не задан браузер.\r\n"
-                                                    "Адрес сайта: ") + kHomePage);
+                                                    "Адрес сайта: ") +
+                                            kHomePage);
     };
 
     TabLicense = new TTabSheet;

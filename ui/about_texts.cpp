@@ -32,8 +32,8 @@ QChar SystemTimeSeparator() {
 
 QString AboutVersionText(const std::string& version, const std::string& build, const QDateTime& written,
                          QChar timeSeparator) {
-    return "Внутренняя версия " + QString::fromStdString(version) + " сборка " + QString::fromStdString(build) +
-           "\n" + "Создано " + written.toString("dd.MM.yyyy") + " в " + written.toString("HH") + timeSeparator +
+    return "Внутренняя версия " + QString::fromStdString(version) + " сборка " + QString::fromStdString(build) + "\n" +
+           "Создано " + written.toString("dd.MM.yyyy") + " в " + written.toString("HH") + timeSeparator +
            written.toString("mm") + " ";
 }
 

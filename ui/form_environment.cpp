@@ -3,14 +3,14 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QUrl>
-#include <QWhatsThis>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <QUrl>
+#include <QWhatsThis>
 
 #include "shell/platform/program_directory.h"
 #include "ui/help_file.h"
@@ -56,9 +56,7 @@ void TFormEnvironment::ShowContextHelp(QWidget* control, int topic) {
     QWhatsThis::showText(control->mapToGlobal(control->rect().center()), HelpTopicText(topic), control);
 }
 
-std::filesystem::path TFormEnvironment::HelpFilePath() const {
-    return platform::ProgramDirectory() / kHelpFileName;
-}
+std::filesystem::path TFormEnvironment::HelpFilePath() const { return platform::ProgramDirectory() / kHelpFileName; }
 
 QString TFormEnvironment::HelpTopicText(int topic) const {
     QString error;

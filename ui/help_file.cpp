@@ -74,8 +74,8 @@ std::optional<THelpFile> THelpFile::Parse(const QString& text, QString& error) {
         while (links.hasNext()) {
             const auto link = links.next();
             if (help.Find(link.captured(1).toInt()) == nullptr) {
-                error = "раздел " + QString::number(t.Number) + " ссылается на несуществующий раздел " +
-                        link.captured(1);
+                error =
+                    "раздел " + QString::number(t.Number) + " ссылается на несуществующий раздел " + link.captured(1);
                 return std::nullopt;
             }
         }

@@ -8,8 +8,8 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBrowser>
-#include <QVariant>
 #include <QVBoxLayout>
+#include <QVariant>
 
 namespace tnx::ui {
 namespace {

@@ -5,11 +5,11 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
-#include <QLabel>
 #include <QIcon>
-#include <QPixmap>
-#include <QPainter>
+#include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -104,10 +104,8 @@ QStringList EveryRouteEntryText() {
 }
 
 TForm1::TForm1(std::filesystem::path programDirectory, TFormEnvironment& environment)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      programDirectory_(std::move(programDirectory)),
-      environment_(environment),
-      routes_(std::make_unique<TRouteList>()) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), programDirectory_(std::move(programDirectory)),
+      environment_(environment), routes_(std::make_unique<TRouteList>()) {
     InitTunnexResources();
     setWindowTitle("Tunnex");
     QFont formFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -132,8 +130,8 @@ void TForm1::CreateControls() {
     RouteCard->SetMapArea(Image1->geometry());
     RouteCard->Follow(RadioGroup1);
 
-    for (QWidget* control : std::initializer_list<QWidget*>{RadioGroup1, ComboBox1, ComboBox2, SwapButton,
-                                                            CloseButton, GroupBox3, Panel3}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{RadioGroup1, ComboBox1, ComboBox2, SwapButton, CloseButton,
+                                                            GroupBox3, Panel3}) {
         control->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(control, &QWidget::customContextMenuRequested, this,
                 [this, control](const QPoint& position) { ShowContextMenu(control, position); });
@@ -266,10 +264,10 @@ void TForm1::CreateControlPanel() {
         connect(box, &TStationComboBox::Chosen, this, &TForm1::StationChosen);
         return group;
     };
-    GroupBox1 = stationGroup(35, "      Начало маршрута ", Image2, ComboBox1, "Выберите начальную станцию",
-                             kHelpComboBox1);
-    GroupBox2 = stationGroup(83, "      Конец маршрута ", Image4, ComboBox2, "Выберите конечную станцию",
-                             kHelpComboBox2);
+    GroupBox1 =
+        stationGroup(35, "      Начало маршрута ", Image2, ComboBox1, "Выберите начальную станцию", kHelpComboBox1);
+    GroupBox2 =
+        stationGroup(83, "      Конец маршрута ", Image4, ComboBox2, "Выберите конечную станцию", kHelpComboBox2);
 
     // On the border of the two lists, at the right.
     SwapButton = new QToolButton(Panel2);

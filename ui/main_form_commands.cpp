@@ -76,9 +76,9 @@ void TForm1::InfoClick() { environment_.ShowHelp(0); }
 void TForm1::AboutClick() {
     if (StationHint != nullptr) StationHint->hide();
     TPauseScope pause(AnimationPause);
-    TAboutBox box(this, environment_,
-                  {ProgramVersionText, ProgramBuildText, QCoreApplication::applicationFilePath(), programDirectory_,
-                   Catalog});
+    TAboutBox box(
+        this, environment_,
+        {ProgramVersionText, ProgramBuildText, QCoreApplication::applicationFilePath(), programDirectory_, Catalog});
     environment_.ExecDialog(box);
 }
 

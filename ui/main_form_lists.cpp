@@ -6,10 +6,10 @@
 #include "model/lookups.h"
 #include "model/name_matcher.h"
 #include "shell/city_pictures.h"
-#include "ui/main_form.h"
 #include "ui/line_icon.h"
-#include "ui/text_fit.h"
+#include "ui/main_form.h"
 #include "ui/station_combo.h"
+#include "ui/text_fit.h"
 
 namespace tnx::ui {
 namespace {
@@ -90,7 +90,8 @@ void TForm1::ComboBoxDrawItem(QPainter& painter, const QRect& rect, const QStrin
     const QString shown = stored ? QString::fromStdString(Cp1251ToUtf8(DisplayName(*stored))) : itemText;
     painter.setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     const QRect textRect(rect.left() + iconWidth + 6, rect.top() + 1, rect.width() - iconWidth - 6, rect.height() - 1);
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, ElideAtWord(shown, painter.fontMetrics(), textRect.width()));
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop,
+                     ElideAtWord(shown, painter.fontMetrics(), textRect.width()));
 }
 
 }  // namespace tnx::ui

@@ -128,8 +128,8 @@ void TForm1::ShowPlainFrame() {
 
 void TForm1::StartThreads() {
     BlinkingLine = std::make_unique<TBlinkingLine>(
-        AnimationPause, TBlinkingSteps{[this] { DrawRouteFrame(); }, [this] { ShowRouteFrame(); },
-                                       [this] { ShowPlainFrame(); }});
+        AnimationPause,
+        TBlinkingSteps{[this] { DrawRouteFrame(); }, [this] { ShowRouteFrame(); }, [this] { ShowPlainFrame(); }});
     BlinkingLine->start();
     CheckStationsChanged = std::make_unique<TCheckStationsChanged>(StationChange, [this] { ApplyStationLists(); });
     CheckStationsChanged->start();

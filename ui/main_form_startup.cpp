@@ -22,9 +22,9 @@
 #include "ui/image_control.h"
 #include "ui/main_form.h"
 #include "ui/splash_form.h"
-#include "ui/window_place.h"
 #include "ui/station_combo.h"
 #include "ui/station_hint.h"
+#include "ui/window_place.h"
 
 namespace tnx::ui {
 namespace {
@@ -54,8 +54,8 @@ std::optional<int> TForm1::FormCreate() {
     ProgramBuildText = version.Build;
 
     if (!NoSplashPresent()) {
-        SplashForm = new TSplashForm(this, QString::fromStdString(ProgramVersionText),
-                                     QString::fromStdString(ProgramBuildText));
+        SplashForm =
+            new TSplashForm(this, QString::fromStdString(ProgramVersionText), QString::fromStdString(ProgramBuildText));
         SplashForm->show();
         QCoreApplication::processEvents();
     }
@@ -178,8 +178,7 @@ bool TForm1::LoadCity(const std::string& fileName) {
     std::vector<std::string> listed;
     for (const TCatalogEntry& entry : Catalog) listed.push_back(entry.FileName);
     const TCityOpenResult result = OpenCityOrFirstListed(
-        programDirectory_, fileName, listed, City, load,
-        [this](const std::string& message) { ErrorMessage(message); },
+        programDirectory_, fileName, listed, City, load, [this](const std::string& message) { ErrorMessage(message); },
         [](const std::string& reason) { qWarning("%s", reason.c_str()); });
     if (result == TCityOpenResult::Failed) return false;
 
@@ -191,9 +190,9 @@ bool TForm1::LoadCity(const std::string& fileName) {
     Settings.FstStation = load.Loaded.DefFirstStation;
     Settings.ChangesDiff = load.Loaded.MaxChanges;
     OperatingStations = load.Loaded.OperatingStations;
-    CityVersionText = VersionText(
-        load.Loaded.HasFileVersion ? std::optional<std::uint8_t>(load.Loaded.FileVersion) : std::nullopt,
-        load.Loaded.HasCityVersion ? std::optional<std::uint8_t>(load.Loaded.CityVersion) : std::nullopt);
+    CityVersionText =
+        VersionText(load.Loaded.HasFileVersion ? std::optional<std::uint8_t>(load.Loaded.FileVersion) : std::nullopt,
+                    load.Loaded.HasCityVersion ? std::optional<std::uint8_t>(load.Loaded.CityVersion) : std::nullopt);
 
     ReadCitySettings();
     StartStation = Settings.FstStation;

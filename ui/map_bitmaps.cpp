@@ -8,7 +8,8 @@ QImage ToImage(const TDibImage& dib) {
     if (dib.Width <= 0 || dib.Height <= 0) return {};
     QImage image(dib.Width, dib.Height, QImage::Format_RGB32);
     for (int y = 0; y < dib.Height; ++y)
-        std::memcpy(image.scanLine(y), dib.Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(dib.Width),
+        std::memcpy(image.scanLine(y),
+                    dib.Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(dib.Width),
                     static_cast<std::size_t>(dib.Width) * sizeof(std::uint32_t));
     return image;
 }

@@ -64,8 +64,7 @@ QLabel* Label(const QString& text, QWidget* parent, const QRect& geometry, bool 
 TOptionsDlg::TOptionsDlg(TForm1& owner, TFormEnvironment& environment)
     : QDialog(&owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowContextHelpButtonHint),
-      owner_(owner),
-      environment_(environment) {
+      owner_(owner), environment_(environment) {
     setWindowTitle("Настройка программы");
     setFont(owner.font());
     setFixedSize(kClientWidth, kClientHeight);
@@ -134,10 +133,10 @@ QWidget* TOptionsDlg::CreateGeneralTab() {
     Label("Станция по умолчанию", group, QRect(16, 144, 319, 18));
     ComboBox = new TStationComboBox(group);
     ComboBox->setGeometry(16, 164, 319, 22);
-    ComboBox->SetDrawItem([this](QPainter& painter, const QRect& rect, const QString& text, bool selected,
-                                 const QPalette& palette) {
-        owner_.ComboBoxDrawItem(painter, rect, text, selected, palette);
-    });
+    ComboBox->SetDrawItem(
+        [this](QPainter& painter, const QRect& rect, const QString& text, bool selected, const QPalette& palette) {
+            owner_.ComboBoxDrawItem(painter, rect, text, selected, palette);
+        });
     ComboBox->SetMatchItems([this](const QString& typed) { return owner_.StationsNamed(typed); });
     SetHelp(ComboBox, kHelpComboBox);
     return page;
@@ -203,8 +202,7 @@ void TOptionsDlg::FormCreate() {
         ComboBox->addItem(owner_.ComboBox1->itemText(i), owner_.ComboBox1->itemData(i));
     int selected = -1;
     if (ComboBox->count() > 0 && s.FstStation >= 1 && s.FstStation <= owner_.City.NumOfStations) {
-        const QString first =
-            QString::fromStdString(Cp1251ToUtf8(StoredName(owner_.City.Station(s.FstStation))));
+        const QString first = QString::fromStdString(Cp1251ToUtf8(StoredName(owner_.City.Station(s.FstStation))));
         selected = ComboBox->findText(first, Qt::MatchFixedString);  // letter case ignored
     }
     ComboBox->setCurrentIndex(selected);
@@ -272,7 +270,8 @@ void TOptionsDlg::OkBtnClick() {
         }
     }
     for (const TStoreFailure& failure : failures)
-        if (!failure.empty()) environment_.ErrorBox(this, failure + "\r\nВыбранные значения действуют до закрытия программы.");
+        if (!failure.empty())
+            environment_.ErrorBox(this, failure + "\r\nВыбранные значения действуют до закрытия программы.");
     accept();
 }
 

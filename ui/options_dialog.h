@@ -30,8 +30,7 @@ public:
     TOptionsDlg(TForm1& owner, TFormEnvironment& environment);
 
     // The chooser's text for one module: " Харьков - v.1.6 ( kharkiv.tnd )".
-    static QString CityEntryText(const std::string& cityName, const std::string& version,
-                                 const std::string& fileName);
+    static QString CityEntryText(const std::string& cityName, const std::string& version, const std::string& fileName);
 
     void OkBtnClick();
     // Confirming switched to a city that could not be loaded, nor the first listed one.

@@ -12,8 +12,9 @@ QTranslator* InstallQtRussianTranslation(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (!translator->load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_", folder)) {
-        std::fprintf(stderr, "tunnex: в %s нет перевода Qt на русский (qtbase_ru.qm); "
-                             "стандартные меню Qt будут на английском\n",
+        std::fprintf(stderr,
+                     "tunnex: в %s нет перевода Qt на русский (qtbase_ru.qm); "
+                     "стандартные меню Qt будут на английском\n",
                      qPrintable(folder));
         delete translator;
         return nullptr;

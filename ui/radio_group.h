@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QStringList>
-#include <QStringList>
 #include <vector>
 
 class QRadioButton;

@@ -119,7 +119,8 @@ void TRouteCard::SetRoutes(const TCity& city, const CityModule* module, std::uin
             text.Plain = Q(StepText(city, step));
             if (const auto* ride = std::get_if<TRideStep>(&step)) {
                 text.Line = ride->Line;
-                text.Title = Q(StationText(city, ride->Stations.front()) + " → " + StationText(city, ride->Stations.back()));
+                text.Title =
+                    Q(StationText(city, ride->Stations.front()) + " → " + StationText(city, ride->Stations.back()));
                 text.Details = Q(StopsText(StopCount(city, *ride)) + ", " + MinutesText(ride->Minutes) + "\n" +
                                  DirectionText(city, *ride));
                 route.Waits += ride->Wait;
@@ -150,8 +151,8 @@ QString TRouteCard::Heading() const {
     if (index_ <= 0) return heading;
     const TRouteText& first = routes_.front();
     const TRouteText& route = routes_[static_cast<std::size_t>(index_)];
-    return heading + ", по сравнению с первым: " +
-           Q(ComparisonText(first.Time, first.Changes, route.Time, route.Changes));
+    return heading +
+           ", по сравнению с первым: " + Q(ComparisonText(first.Time, first.Changes, route.Time, route.Changes));
 }
 
 QString TRouteCard::Total() const {

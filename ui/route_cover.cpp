@@ -18,7 +18,8 @@ TSummedArea::TSummedArea(int width, int height, const std::vector<char>& marked)
     const auto at = [this](int x, int y) -> int& { return sums_[static_cast<std::size_t>(y) * (width_ + 1) + x]; };
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x)
-            at(x + 1, y + 1) = marked[static_cast<std::size_t>(y) * width_ + x] + at(x + 1, y) + at(x, y + 1) - at(x, y);
+            at(x + 1, y + 1) =
+                marked[static_cast<std::size_t>(y) * width_ + x] + at(x + 1, y) + at(x, y + 1) - at(x, y);
 }
 
 int TSummedArea::Count(const QRect& rect) const {
@@ -78,8 +79,9 @@ QPoint ClearPlace(const TRouteCover& cover, QSize card, int margin) {
             for (int c = 0; c < 4; ++c)
                 nearest = std::min<long long>(nearest, 4LL * (place.topLeft() - corners[c]).manhattanLength() + c);
             // Covering the route weighs most, then the stations hidden, then the corner.
-            const long long score = cover.RoutePixels(place.adjusted(-margin, -margin, margin, margin)) * 1'000'000'000LL +
-                                    cover.Stations(place) * 10'000LL + nearest;
+            const long long score =
+                cover.RoutePixels(place.adjusted(-margin, -margin, margin, margin)) * 1'000'000'000LL +
+                cover.Stations(place) * 10'000LL + nearest;
             if (score < bestScore) {
                 bestScore = score;
                 best = place.topLeft();

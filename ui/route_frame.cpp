@@ -19,9 +19,7 @@ QPoint CircleCorner(const TStation& s) { return {s.X - 5, s.Y - 5}; }
 class TRouteFramePainter {
 public:
     TRouteFramePainter(QImage& frame, const TRouteFrameInput& input)
-        : in_(input),
-          count_(std::min<int>(input.City.NumOfStations, kMaxStations)),
-          painter_(&frame) {}
+        : in_(input), count_(std::min<int>(input.City.NumOfStations, kMaxStations)), painter_(&frame) {}
 
     bool Valid(std::uint8_t n) const { return n >= 1 && n <= count_; }
     bool OnRoute(std::uint8_t n) const { return Valid(n) && in_.Stations.Has(n); }

@@ -39,10 +39,8 @@ QStringList TScrollStrip::WrapLines(const QStringList& lines, const QFontMetrics
     return wrapped;
 }
 
-TScrollStrip::TScrollStrip(const QString& text, QSize window, const QColor& face, const QColor& ink,
-                           const QFont& font)
-    : lines_(WrapLines(SplitLines(text), QFontMetrics(font), window.width() - kLeftMargin - 2)),
-      window_(window),
+TScrollStrip::TScrollStrip(const QString& text, QSize window, const QColor& face, const QColor& ink, const QFont& font)
+    : lines_(WrapLines(SplitLines(text), QFontMetrics(font), window.width() - kLeftMargin - 2)), window_(window),
       face_(face) {
     const int maxLines = std::max(1, (kMaxHeight - window_.height() - 4) / kLineStep);
     if (lines_.size() > maxLines) lines_ = lines_.mid(0, maxLines);
@@ -54,14 +52,12 @@ TScrollStrip::TScrollStrip(const QString& text, QSize window, const QColor& face
     painter.setFont(font);
     painter.setPen(ink);
     for (int i = 0; i < lines_.size(); ++i)
-        painter.drawText(QRect(kLeftMargin, window_.height() + kLinePitch * i, window_.width() - kLeftMargin,
-                               kLineStep),
-                         Qt::AlignLeft | Qt::AlignTop, lines_[i]);
+        painter.drawText(
+            QRect(kLeftMargin, window_.height() + kLinePitch * i, window_.width() - kLeftMargin, kLineStep),
+            Qt::AlignLeft | Qt::AlignTop, lines_[i]);
 }
 
-int TScrollStrip::LastOffset() const {
-    return kLineStep * static_cast<int>(lines_.size()) + window_.height() + 2;
-}
+int TScrollStrip::LastOffset() const { return kLineStep * static_cast<int>(lines_.size()) + window_.height() + 2; }
 
 void TScrollStrip::Step(QImage& target) {
     {

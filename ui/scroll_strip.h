@@ -11,8 +11,8 @@ namespace tnx::ui {
 
 class TScrollStrip {
 public:
-    static constexpr int kLineStep = 20;    // rows reserved per line in the strip's height
-    static constexpr int kLinePitch = 18;   // rows between the tops of two drawn lines
+    static constexpr int kLineStep = 20;   // rows reserved per line in the strip's height
+    static constexpr int kLinePitch = 18;  // rows between the tops of two drawn lines
     static constexpr int kLeftMargin = 5;
     static constexpr int kMaxHeight = 65535;  // the offset is 16-bit
 

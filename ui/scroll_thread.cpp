@@ -20,9 +20,8 @@ QFont StripFont() {
 }  // namespace
 
 TScroll::TScroll(const QString& text, TImage* target)
-    : target_(target),
-      strip_(text, target->Picture().size(), target->palette().color(QPalette::Window),
-             target->palette().color(QPalette::WindowText), StripFont()) {
+    : target_(target), strip_(text, target->Picture().size(), target->palette().color(QPalette::Window),
+                              target->palette().color(QPalette::WindowText), StripFont()) {
     start();
 }
 

@@ -42,8 +42,6 @@ int TSpinEdit::valueFromText(const QString& text) const {
     return static_cast<int>(std::clamp<qlonglong>(n, minimum(), maximum()));
 }
 
-void TSpinEdit::fixup(QString& text) const {
-    text = textFromValue(valueFromText(text));
-}
+void TSpinEdit::fixup(QString& text) const { text = textFromValue(valueFromText(text)); }
 
 }  // namespace tnx::ui

@@ -39,8 +39,7 @@ TSplashForm::TSplashForm(QWidget* owner, const QString& versionText, const QStri
     Image1->SetPicture(QImage(":/tunnex/SPLASH"));
 
     // In the painting order: picture, version, notice, gauge, status.
-    Label1 = RightAlignedLabel(this, 40, 18, "Version " + versionText + " Build." + buildText, QColor(0, 0, 128),
-                               true);
+    Label1 = RightAlignedLabel(this, 40, 18, "Version " + versionText + " Build." + buildText, QColor(0, 0, 128), true);
     Label3 = RightAlignedLabel(this, 82, 30, kLegalNoticeTwoLines, QColor(0, 0, 255), false);
 
     Gauge1 = new QProgressBar(this);

@@ -210,8 +210,8 @@ bool TStationComboBox::eventFilter(QObject* watched, QEvent* event) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const QPoint at = mouse->position().toPoint();
             // The release of the press that opened the list is no choice.
-            const bool opening = !pressedInList_ && shownAt_.isValid() &&
-                                 shownAt_.elapsed() < QApplication::doubleClickInterval();
+            const bool opening =
+                !pressedInList_ && shownAt_.isValid() && shownAt_.elapsed() < QApplication::doubleClickInterval();
             if (!opening && view()->viewport()->rect().contains(at)) {
                 Choose(view()->indexAt(at));
                 return true;

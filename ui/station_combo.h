@@ -16,8 +16,8 @@ public:
     static constexpr int kItemHeight = 16;
     static constexpr int kDropDownCount = 10;
 
-    using TDrawItem = std::function<void(QPainter& painter, const QRect& rect, const QString& itemText,
-                                         bool selected, const QPalette& palette)>;
+    using TDrawItem = std::function<void(QPainter& painter, const QRect& rect, const QString& itemText, bool selected,
+                                         const QPalette& palette)>;
     // The item data (station numbers) of the entries a typed text names, best first.
     using TMatchItems = std::function<std::vector<int>(const QString& typed)>;
 

@@ -34,8 +34,7 @@ void WriteFilesAtomically(const std::filesystem::path& folder, const std::vector
         std::filesystem::rename(temporaries[i], folder / files[i].name, error);
         if (error) {
             RemoveQuietly(temporaries);
-            throw std::runtime_error("cannot replace " + (folder / files[i].name).string() + ": " +
-                                     error.message());
+            throw std::runtime_error("cannot replace " + (folder / files[i].name).string() + ": " + error.message());
         }
     }
 }

@@ -23,19 +23,17 @@ void CheckConsistent(const IndexedImage& image) {
                                     std::to_string(image.height) + " is empty");
     }
     if (image.palette.empty() || image.palette.size() > 256) {
-        throw std::invalid_argument("bitmap colour table has " +
-                                    std::to_string(image.palette.size()) +
+        throw std::invalid_argument("bitmap colour table has " + std::to_string(image.palette.size()) +
                                     " entries, expected 1..256");
     }
     const auto expected = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
     if (image.pixels.size() != expected) {
-        throw std::invalid_argument("bitmap has " + std::to_string(image.pixels.size()) +
-                                    " pixels, expected " + std::to_string(expected));
+        throw std::invalid_argument("bitmap has " + std::to_string(image.pixels.size()) + " pixels, expected " +
+                                    std::to_string(expected));
     }
     for (const std::uint8_t index : image.pixels) {
         if (index >= image.palette.size()) {
-            throw std::invalid_argument("bitmap pixel uses colour " + std::to_string(index) +
-                                        " past its colour table");
+            throw std::invalid_argument("bitmap pixel uses colour " + std::to_string(index) + " past its colour table");
         }
     }
 }

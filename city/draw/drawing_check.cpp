@@ -60,8 +60,8 @@ std::string FindDrawingProblem(const CitySource& city) {
         if (station.prev != 0 && !stationNumbers.contains(station.prev)) {
             return at + "Prev " + std::to_string(station.prev) + " is not a station";
         }
-        for (const auto& [field, bend] : {std::pair{"BendNext", station.bendToNext},
-                                          std::pair{"BendPrev", station.bendToPrev}}) {
+        for (const auto& [field, bend] :
+             {std::pair{"BendNext", station.bendToNext}, std::pair{"BendPrev", station.bendToPrev}}) {
             if (bend && bend->x != 0 && !InsideScheme(bend->x, bend->y)) {
                 return at + field + " " + PointText(bend->x, bend->y) + " lies outside the scheme";
             }

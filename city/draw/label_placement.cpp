@@ -18,14 +18,30 @@ QRectF LabelBox(QPointF centre, const LabelPlacement& placement, QSizeF textSize
 
     QPointF topLeft;
     switch (placement.side) {
-        case LabelSide::N: topLeft = {cx - w / 2, cy - reach - h}; break;
-        case LabelSide::NE: topLeft = {cx + diagonal, cy - diagonal - h}; break;
-        case LabelSide::E: topLeft = {cx + reach, cy - h / 2}; break;
-        case LabelSide::SE: topLeft = {cx + diagonal, cy + diagonal}; break;
-        case LabelSide::S: topLeft = {cx - w / 2, cy + reach}; break;
-        case LabelSide::SW: topLeft = {cx - diagonal - w, cy + diagonal}; break;
-        case LabelSide::W: topLeft = {cx - reach - w, cy - h / 2}; break;
-        case LabelSide::NW: topLeft = {cx - diagonal - w, cy - diagonal - h}; break;
+    case LabelSide::N:
+        topLeft = {cx - w / 2, cy - reach - h};
+        break;
+    case LabelSide::NE:
+        topLeft = {cx + diagonal, cy - diagonal - h};
+        break;
+    case LabelSide::E:
+        topLeft = {cx + reach, cy - h / 2};
+        break;
+    case LabelSide::SE:
+        topLeft = {cx + diagonal, cy + diagonal};
+        break;
+    case LabelSide::S:
+        topLeft = {cx - w / 2, cy + reach};
+        break;
+    case LabelSide::SW:
+        topLeft = {cx - diagonal - w, cy + diagonal};
+        break;
+    case LabelSide::W:
+        topLeft = {cx - reach - w, cy - h / 2};
+        break;
+    case LabelSide::NW:
+        topLeft = {cx - diagonal - w, cy - diagonal - h};
+        break;
     }
     // Whole pixels keep the glyphs as crisp as the font's hinting made them.
     const QPointF snapped(std::round(topLeft.x() + placement.dx), std::round(topLeft.y() + placement.dy));

@@ -39,11 +39,9 @@ std::uint8_t NearestEntry(QRgb colour, const std::vector<QRgb>& table) {
 
 }  // namespace
 
-IndexedImage ReduceToPalette(const QImage& picture, const std::vector<QRgb>& exactColours,
-                             int tableSize) {
+IndexedImage ReduceToPalette(const QImage& picture, const std::vector<QRgb>& exactColours, int tableSize) {
     if (tableSize < 1 || tableSize > 256) {
-        throw std::invalid_argument("colour table size " + std::to_string(tableSize) +
-                                    " is outside 1..256");
+        throw std::invalid_argument("colour table size " + std::to_string(tableSize) + " is outside 1..256");
     }
     const QImage source = picture.convertToFormat(QImage::Format_RGB32);
 
@@ -58,8 +56,7 @@ IndexedImage ReduceToPalette(const QImage& picture, const std::vector<QRgb>& exa
         addEntry(Opaque(colour));
     }
     if (static_cast<int>(table.size()) > tableSize) {
-        throw std::invalid_argument(std::to_string(table.size()) +
-                                    " colours must stay exact but the table holds " +
+        throw std::invalid_argument(std::to_string(table.size()) + " colours must stay exact but the table holds " +
                                     std::to_string(tableSize));
     }
 

@@ -14,7 +14,6 @@ namespace tnx::city::draw {
 // its nearest entry. No dithering: flat areas stay flat. The table is padded
 // with black to tableSize entries. Alpha is ignored.
 // Throws std::invalid_argument when the exact colours do not fit the table.
-IndexedImage ReduceToPalette(const QImage& picture, const std::vector<QRgb>& exactColours,
-                             int tableSize = 256);
+IndexedImage ReduceToPalette(const QImage& picture, const std::vector<QRgb>& exactColours, int tableSize = 256);
 
 }  // namespace tnx::city::draw

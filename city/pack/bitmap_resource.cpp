@@ -59,8 +59,8 @@ std::string CheckBitmap(const BitmapResource& bitmap) {
     const std::uint32_t compression = Dword(b, 16);
     std::uint32_t colours = Dword(b, 32);
     if (width != expected.width || height != expected.height)
-        return "is " + SizeText(width, height) + " pixels; expected " +
-               SizeText(expected.width, expected.height) + " (rows bottom-up)";
+        return "is " + SizeText(width, height) + " pixels; expected " + SizeText(expected.width, expected.height) +
+               " (rows bottom-up)";
     if (bitsPerPixel != 4 && bitsPerPixel != 8) return "must have 4 or 8 bits per pixel";
     if (compression != 0) return "must be uncompressed";
     if (colours == 0) colours = 1u << bitsPerPixel;
@@ -88,12 +88,10 @@ std::vector<std::string> CheckBitmapSet(const std::vector<BitmapResource>& bitma
             errors.push_back(subject + "not wanted by a city of " + std::to_string(lineCount) + " lines");
             continue;
         }
-        if (const std::string problem = CheckBitmap(bitmap); !problem.empty())
-            errors.push_back(subject + problem);
+        if (const std::string problem = CheckBitmap(bitmap); !problem.empty()) errors.push_back(subject + problem);
     }
     for (const std::string& name : required) {
-        if (std::find(seen.begin(), seen.end(), name) == seen.end())
-            errors.push_back("bitmap " + name + ": missing");
+        if (std::find(seen.begin(), seen.end(), name) == seen.end()) errors.push_back("bitmap " + name + ": missing");
     }
     return errors;
 }

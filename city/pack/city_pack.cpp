@@ -17,8 +17,7 @@ constexpr int kCityCodeCount = 14;  // entries of the program's city name table
 
 bool IsModuleFileName(const std::string& name) {
     return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-               c == '_' || c == '-';
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
     });
 }
 
@@ -35,11 +34,11 @@ void CheckLineNumbering(const CitySource& source, PackErrors& errors) {
         const LineSource& line = source.lines[i];
         const int expected = static_cast<int>(i) + 1;
         if (line.number != expected) {
-            errors.Add("line " + std::to_string(line.number), line.where, "Line",
-                       i > 0 && line.number == source.lines[i - 1].number
-                           ? "given twice"
-                           : "lines are numbered 1, 2, 3 and on without gaps; " +
-                                 std::to_string(expected) + " is missing");
+            errors.Add(
+                "line " + std::to_string(line.number), line.where, "Line",
+                i > 0 && line.number == source.lines[i - 1].number
+                    ? "given twice"
+                    : "lines are numbered 1, 2, 3 and on without gaps; " + std::to_string(expected) + " is missing");
             return;
         }
     }
@@ -47,21 +46,17 @@ void CheckLineNumbering(const CitySource& source, PackErrors& errors) {
 
 void CheckConstants(const CitySource& source, PackErrors& errors) {
     if (!IsModuleFileName(source.fileName))
-        errors.Add("city.txt", {}, "file",
-                   "\"" + source.fileName + "\" must be letters, digits, '_' or '-'");
+        errors.Add("city.txt", {}, "file", "\"" + source.fileName + "\" must be letters, digits, '_' or '-'");
     if (source.cityCode < 1 || source.cityCode > kCityCodeCount)
         errors.Add("city.txt", {}, "CityCode",
                    std::to_string(source.cityCode) + " is not in the city name table (1.." +
                        std::to_string(kCityCodeCount) + ")");
-    if (source.isNTime != 0 && source.isNTime != 1)
-        errors.Add("city.txt", {}, "IsNTime", "must be 0 or 1");
+    if (source.isNTime != 0 && source.isNTime != 1) errors.Add("city.txt", {}, "IsNTime", "must be 0 or 1");
 
     const int first = source.defFirstStation;
     if (first < 1 || first > static_cast<int>(source.stations.size())) {
-        errors.Add("city.txt", {}, "DefFirstStation",
-                   "station " + std::to_string(first) + " does not exist");
-    } else if (const StationSource& s = source.stations[static_cast<std::size_t>(first - 1)];
-               !s.inOperation) {
+        errors.Add("city.txt", {}, "DefFirstStation", "station " + std::to_string(first) + " does not exist");
+    } else if (const StationSource& s = source.stations[static_cast<std::size_t>(first - 1)]; !s.inOperation) {
         errors.Add("city.txt", {}, "DefFirstStation", StationSubject(s) + " is not in operation");
     }
 }
@@ -109,8 +104,10 @@ std::string BuildInfo(const CitySource& source, PackErrors& errors) {
         const bool last = i + 1 == source.info.size();
         if (i > 0) text += "\r\n";
         text += "   " + *bytes;
-        if (!last) text += ',';
-        else if (!bytes->ends_with('.')) text += '.';
+        if (!last)
+            text += ',';
+        else if (!bytes->ends_with('.'))
+            text += '.';
     }
     text += '\0';
     return text;

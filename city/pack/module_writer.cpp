@@ -17,8 +17,8 @@ std::vector<std::uint8_t> BytesOf(const Table& table) {
 
 std::vector<std::uint8_t> WriteModuleBytes(const PackedCity& city, const std::vector<BitmapResource>& bitmaps) {
     const ModuleConstants& c = city.constants;
-    const std::uint8_t values[] = {c.FileVersion,   c.CityCode,        c.CityVersion, c.NumOfStations,
-                                   c.NumOfLines,    c.DefFirstStation, c.MaxChanges,  c.IsNTime};
+    const std::uint8_t values[] = {c.FileVersion, c.CityCode,        c.CityVersion, c.NumOfStations,
+                                   c.NumOfLines,  c.DefFirstStation, c.MaxChanges,  c.IsNTime};
     static_assert(std::size(values) == module_file::kExportNames.size());
 
     TModuleContents contents;

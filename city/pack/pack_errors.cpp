@@ -2,8 +2,8 @@
 
 namespace tnx::city {
 
-void PackErrors::Add(const std::string& subject, const SourceLocation& where,
-                     const std::string& field, const std::string& message) {
+void PackErrors::Add(const std::string& subject, const SourceLocation& where, const std::string& field,
+                     const std::string& message) {
     std::string text = city_ + ": " + subject;
     if (!where.file.empty()) text += " (" + At(where) + ")";
     if (!field.empty()) text += ": " + field;

@@ -11,8 +11,8 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "city/pack/bitmap_resource.h"
@@ -42,8 +42,8 @@ std::vector<BitmapResource> ReadPictures(const std::filesystem::path& folder, in
             errors.push_back(entry.path().string() + ": cannot be read");
             continue;
         }
-        pictures.push_back({entry.path().stem().string(),
-                            {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}});
+        pictures.push_back(
+            {entry.path().stem().string(), {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}});
     }
     if (error) errors.push_back(folder.string() + ": " + error.message());
 
@@ -51,9 +51,8 @@ std::vector<BitmapResource> ReadPictures(const std::filesystem::path& folder, in
     const auto rank = [&](const BitmapResource& b) {
         return std::find(order.begin(), order.end(), b.name) - order.begin();
     };
-    std::sort(pictures.begin(), pictures.end(), [&](const auto& a, const auto& b) {
-        return std::pair(rank(a), a.name) < std::pair(rank(b), b.name);
-    });
+    std::sort(pictures.begin(), pictures.end(),
+              [&](const auto& a, const auto& b) { return std::pair(rank(a), a.name) < std::pair(rank(b), b.name); });
     return pictures;
 }
 
@@ -95,8 +94,7 @@ int main(int argc, char** argv) {
 
     const std::string output = args[1];
     std::vector<std::string> errors;
-    const std::vector<BitmapResource> bitmaps =
-        ReadPictures(args[2], packed.city->constants.NumOfLines, errors);
+    const std::vector<BitmapResource> bitmaps = ReadPictures(args[2], packed.city->constants.NumOfLines, errors);
     for (const std::string& e : tnx::city::CheckBitmapSet(bitmaps, packed.city->constants.NumOfLines))
         errors.push_back(folder + ": " + e);
     if (!errors.empty()) return Fail(errors);

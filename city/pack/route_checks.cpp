@@ -32,8 +32,8 @@ std::string Listed(const CitySource& source, const std::vector<int>& numbers) {
 
 }  // namespace
 
-void CheckRideDirections(const CitySource& source, const TStationTable& stations,
-                         const TTransferTable& changes, PackErrors& errors) {
+void CheckRideDirections(const CitySource& source, const TStationTable& stations, const TTransferTable& changes,
+                         PackErrors& errors) {
     // TCity is large; keep it off the stack.
     auto city = std::make_unique<TCity>();
     city->CityCode = static_cast<std::uint8_t>(source.cityCode);
@@ -59,7 +59,8 @@ void CheckRideDirections(const CitySource& source, const TStationTable& stations
         const StationSource& s = StationAt(source, a);
         errors.Add(StationSubject(s), s.where, "X, Y",
                    "a ride from here heads for the neighbour drawn nearer to its target and so never "
-                   "reaches " + Listed(source, missed) + "; draw the line so that its stations lie in order");
+                   "reaches " +
+                       Listed(source, missed) + "; draw the line so that its stations lie in order");
     }
 }
 

@@ -11,8 +11,8 @@ namespace tnx::city {
 // Off the ring, a ride heads for the neighbour drawn nearer to its target; a line
 // drawn so that this leads away from a station of the line strands that ride.
 // One message per station that strands a ride, naming the targets missed.
-void CheckRideDirections(const CitySource& source, const TStationTable& stations,
-                         const TTransferTable& changes, PackErrors& errors);
+void CheckRideDirections(const CitySource& source, const TStationTable& stations, const TTransferTable& changes,
+                         PackErrors& errors);
 
 // Every station must be reachable from every other over links and transfers.
 // One message per group of stations cut off from station 1.

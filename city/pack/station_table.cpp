@@ -16,9 +16,7 @@ const StationSource& StationAt(const CitySource& source, int number) {
 }
 
 void CheckName(const StationSource& s, PackErrors& errors) {
-    const auto add = [&](const std::string& message) {
-        errors.Add(StationSubject(s), s.where, "Name", message);
-    };
+    const auto add = [&](const std::string& message) { errors.Add(StationSubject(s), s.where, "Name", message); };
     if (s.name.empty()) return add("is empty");
     const auto bytes = Utf8ToCp1251(s.name);
     if (!bytes) return add("has a character that Windows-1251 cannot hold");
@@ -49,8 +47,7 @@ void CheckUniqueNames(const CitySource& source, PackErrors& errors) {
         if (!alone && !(suffixed && other->second.second)) {
             errors.Add(StationSubject(s), s.where, "Name",
                        "shows as \"" + Cp1251ToUtf8(shown) + "\" like station " +
-                           std::to_string(other->second.first->number) +
-                           "; both need a \"~\" suffix");
+                           std::to_string(other->second.first->number) + "; both need a \"~\" suffix");
         }
     }
 }
@@ -58,12 +55,12 @@ void CheckUniqueNames(const CitySource& source, PackErrors& errors) {
 void CheckPosition(const StationSource& s, PackErrors& errors) {
     if (s.x < kMinStationCoordinate || s.x >= kMapWidth)
         errors.Add(StationSubject(s), s.where, "X",
-                   std::to_string(s.x) + " is off the scheme; expected " +
-                       std::to_string(kMinStationCoordinate) + ".." + std::to_string(kMapWidth - 1));
+                   std::to_string(s.x) + " is off the scheme; expected " + std::to_string(kMinStationCoordinate) +
+                       ".." + std::to_string(kMapWidth - 1));
     if (s.y < kMinStationCoordinate || s.y >= kMapHeight)
         errors.Add(StationSubject(s), s.where, "Y",
-                   std::to_string(s.y) + " is off the scheme; expected " +
-                       std::to_string(kMinStationCoordinate) + ".." + std::to_string(kMapHeight - 1));
+                   std::to_string(s.y) + " is off the scheme; expected " + std::to_string(kMinStationCoordinate) +
+                       ".." + std::to_string(kMapHeight - 1));
 }
 
 struct Direction {
@@ -80,21 +77,32 @@ struct Direction {
     bool comparesBends;  // once per segment is enough
 };
 
-constexpr Direction kForward{"Next", "ToNext", "BendNext", "Prev", "BendPrev",
-                             &StationSource::next, &StationSource::prev,
-                             &StationSource::minutesToNext, &StationSource::bendToNext,
-                             &StationSource::bendToPrev, true};
-constexpr Direction kBackward{"Prev", "ToPrev", "BendPrev", "Next", "BendNext",
-                              &StationSource::prev, &StationSource::next,
-                              &StationSource::minutesToPrev, &StationSource::bendToPrev,
-                              &StationSource::bendToNext, false};
+constexpr Direction kForward{"Next",
+                             "ToNext",
+                             "BendNext",
+                             "Prev",
+                             "BendPrev",
+                             &StationSource::next,
+                             &StationSource::prev,
+                             &StationSource::minutesToNext,
+                             &StationSource::bendToNext,
+                             &StationSource::bendToPrev,
+                             true};
+constexpr Direction kBackward{"Prev",
+                              "ToPrev",
+                              "BendPrev",
+                              "Next",
+                              "BendNext",
+                              &StationSource::prev,
+                              &StationSource::next,
+                              &StationSource::minutesToPrev,
+                              &StationSource::bendToPrev,
+                              &StationSource::bendToNext,
+                              false};
 
-std::string Text(const std::optional<Point>& p) {
-    return p ? std::to_string(p->x) + "," + std::to_string(p->y) : "-";
-}
+std::string Text(const std::optional<Point>& p) { return p ? std::to_string(p->x) + "," + std::to_string(p->y) : "-"; }
 
-void CheckLink(const CitySource& source, const StationSource& s, const Direction& d,
-               PackErrors& errors) {
+void CheckLink(const CitySource& source, const StationSource& s, const Direction& d, PackErrors& errors) {
     const auto add = [&](const char* field, const std::string& message) {
         errors.Add(StationSubject(s), s.where, field, message);
     };
@@ -109,8 +117,10 @@ void CheckLink(const CitySource& source, const StationSource& s, const Direction
     }
     if (minutes == 0) add(d.minutes, "must be at least 1 minute towards station " + std::to_string(other));
     if (bend) {
-        if (bend->x == 0) add(d.bend, "X 0 would mean no bend; write - instead");
-        else if (bend->x >= kMapWidth || bend->y >= kMapHeight) add(d.bend, Text(bend) + " is off the scheme");
+        if (bend->x == 0)
+            add(d.bend, "X 0 would mean no bend; write - instead");
+        else if (bend->x >= kMapWidth || bend->y >= kMapHeight)
+            add(d.bend, Text(bend) + " is off the scheme");
     }
     if (other == s.number) return add(d.link, "links the station to itself");
     if (other > static_cast<int>(source.stations.size()))
@@ -118,14 +128,14 @@ void CheckLink(const CitySource& source, const StationSource& s, const Direction
 
     const StationSource& o = StationAt(source, other);
     if (o.line != s.line)
-        add(d.link, "station " + std::to_string(other) + " is on line " + std::to_string(o.line) +
-                        ", not on line " + std::to_string(s.line));
+        add(d.link, "station " + std::to_string(other) + " is on line " + std::to_string(o.line) + ", not on line " +
+                        std::to_string(s.line));
     if (o.*d.neighbourBack != s.number)
-        add(d.link, "station " + std::to_string(other) + " has " + d.back + " " +
-                        std::to_string(o.*d.neighbourBack) + ", not " + std::to_string(s.number));
+        add(d.link, "station " + std::to_string(other) + " has " + d.back + " " + std::to_string(o.*d.neighbourBack) +
+                        ", not " + std::to_string(s.number));
     else if (d.comparesBends && bend != o.*d.backBendPoint)
-        add(d.bend, Text(bend) + " differs from " + d.backBend + " " + Text(o.*d.backBendPoint) +
-                        " of station " + std::to_string(other) + "; a bend is stored at both ends");
+        add(d.bend, Text(bend) + " differs from " + d.backBend + " " + Text(o.*d.backBendPoint) + " of station " +
+                        std::to_string(other) + "; a bend is stored at both ends");
 }
 
 // Every line must be one chain: a path from its only station with Prev 0, or
@@ -149,9 +159,9 @@ void CheckChains(const CitySource& source, int lineCount, PackErrors& errors) {
         if (starts.size() > 1) {
             std::string list;
             for (int n : starts) list += (list.empty() ? "" : ", ") + std::to_string(n);
-            errors.Add(subject, nowhere, "Prev",
-                       "breaks into " + std::to_string(starts.size()) +
-                           " pieces; each of stations " + list + " has Prev 0");
+            errors.Add(
+                subject, nowhere, "Prev",
+                "breaks into " + std::to_string(starts.size()) + " pieces; each of stations " + list + " has Prev 0");
             continue;
         }
         const bool ring = starts.empty();
@@ -166,9 +176,9 @@ void CheckChains(const CitySource& source, int lineCount, PackErrors& errors) {
         const bool closed = ring ? at == first : at == 0;
         if (!closed || steps != static_cast<int>(members.size())) {
             errors.Add(subject, nowhere, "Next",
-                       std::string(ring ? "is a ring from station " : "runs from station ") +
-                           std::to_string(first) + " through " + std::to_string(steps) +
-                           " stations, but has " + std::to_string(members.size()));
+                       std::string(ring ? "is a ring from station " : "runs from station ") + std::to_string(first) +
+                           " through " + std::to_string(steps) + " stations, but has " +
+                           std::to_string(members.size()));
         }
     }
 }
@@ -181,22 +191,20 @@ void CheckStationNumbering(const CitySource& source, PackErrors& errors) {
         return;
     }
     if (source.stations.size() > static_cast<std::size_t>(kMaxStations)) {
-        errors.Add("stations.txt", {}, "No",
-                   "a city has at most " + std::to_string(kMaxStations) + " stations");
+        errors.Add("stations.txt", {}, "No", "a city has at most " + std::to_string(kMaxStations) + " stations");
         return;
     }
     int expected = 1;
     for (std::size_t i = 0; i < source.stations.size(); ++i) {
         const StationSource& s = source.stations[i];
         if (i > 0 && s.number == source.stations[i - 1].number) {
-            errors.Add(StationSubject(s), s.where, "No",
-                       "number already given at " + At(source.stations[i - 1].where));
+            errors.Add(StationSubject(s), s.where, "No", "number already given at " + At(source.stations[i - 1].where));
             continue;
         }
         if (s.number != expected) {
-            errors.Add(StationSubject(s), s.where, "No",
-                       "stations are numbered 1, 2, 3 and on without gaps; " +
-                           std::to_string(expected) + " is missing");
+            errors.Add(
+                StationSubject(s), s.where, "No",
+                "stations are numbered 1, 2, 3 and on without gaps; " + std::to_string(expected) + " is missing");
             expected = s.number;
         }
         ++expected;
@@ -208,8 +216,7 @@ void CheckStations(const CitySource& source, int lineCount, PackErrors& errors) 
     for (const StationSource& s : source.stations) {
         CheckName(s, errors);
         if (s.line < 1 || s.line > lineCount)
-            errors.Add(StationSubject(s), s.where, "Line",
-                       "line " + std::to_string(s.line) + " is not in lines.txt");
+            errors.Add(StationSubject(s), s.where, "Line", "line " + std::to_string(s.line) + " is not in lines.txt");
         CheckPosition(s, errors);
         CheckLink(source, s, kForward, errors);
         CheckLink(source, s, kBackward, errors);

@@ -7,9 +7,7 @@
 namespace tnx::city {
 namespace {
 
-std::string CellSubject(int a, int b) {
-    return "cell (" + std::to_string(a) + ", " + std::to_string(b) + ")";
-}
+std::string CellSubject(int a, int b) { return "cell (" + std::to_string(a) + ", " + std::to_string(b) + ")"; }
 
 TTransferOption* FreeOption(TTransferTable& table, int a, int b) {
     for (TTransferOption& option : table.Cells[a - 1][b - 1])
@@ -17,8 +15,7 @@ TTransferOption* FreeOption(TTransferTable& table, int a, int b) {
     return nullptr;
 }
 
-bool CheckEnd(const CitySource& source, const TransferSource& t, int number, const char* field,
-              PackErrors& errors) {
+bool CheckEnd(const CitySource& source, const TransferSource& t, int number, const char* field, PackErrors& errors) {
     const std::string subject = "transfer " + std::to_string(t.from) + " -> " + std::to_string(t.to);
     if (number > static_cast<int>(source.stations.size())) {
         errors.Add(subject, t.where, field, "station " + std::to_string(number) + " does not exist");
@@ -48,8 +45,8 @@ TTransferTable BuildTransferTable(const CitySource& source, PackErrors& errors) 
         const std::string subject = CellSubject(a, b);
         if (a == b) {
             errors.Add(subject, t.where, "To",
-                       "stations " + std::to_string(t.from) + " and " + std::to_string(t.to) +
-                           " are both on line " + std::to_string(a));
+                       "stations " + std::to_string(t.from) + " and " + std::to_string(t.to) + " are both on line " +
+                           std::to_string(a));
             continue;
         }
         if (t.minutes == 0) {
@@ -58,8 +55,8 @@ TTransferTable BuildTransferTable(const CitySource& source, PackErrors& errors) 
         }
         if (!seen.insert(std::minmax(t.from, t.to)).second) {
             errors.Add(subject, t.where, "From",
-                       "the transfer between stations " + std::to_string(t.from) + " and " +
-                           std::to_string(t.to) + " is given twice; give it once, it is mirrored");
+                       "the transfer between stations " + std::to_string(t.from) + " and " + std::to_string(t.to) +
+                           " is given twice; give it once, it is mirrored");
             continue;
         }
         TTransferOption* there = FreeOption(table, a, b);

@@ -49,7 +49,7 @@ struct LabelPlacement {
     LabelSide side = LabelSide::E;
     int dx = 0;
     int dy = 0;
-    bool shown = true;  // false ("-"): an interchange partner of the same name shows it
+    bool shown = true;      // false ("-"): an interchange partner of the same name shows it
     bool twoLines = false;  // "W/": the name broken in two lines, as crowded schemes set long names
 };
 

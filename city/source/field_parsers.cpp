@@ -38,8 +38,8 @@ int ParseHexByte(std::string_view text) {
 
 int ParseInteger(std::string_view text, int low, int high) {
     const auto expected = [&] {
-        return "expected a whole number from " + std::to_string(low) + " to " +
-               std::to_string(high) + ", found " + Quoted(text);
+        return "expected a whole number from " + std::to_string(low) + " to " + std::to_string(high) + ", found " +
+               Quoted(text);
     };
     if (text.empty()) throw FieldError("expected a whole number, found nothing");
     if (text.front() == '+') throw FieldError(expected());
@@ -109,8 +109,7 @@ LabelPlacement ParseLabel(std::string_view text) {
             known = true;
         }
     }
-    if (!known)
-        throw FieldError("expected one of N, NE, E, SE, S, SW, W, NW, found " + Quoted(point));
+    if (!known) throw FieldError("expected one of N, NE, E, SE, S, SW, W, NW, found " + Quoted(point));
     if (parts.size() == 3) {
         placement.dx = ParseInteger(parts[1], -1000, 1000);
         placement.dy = ParseInteger(parts[2], -1000, 1000);

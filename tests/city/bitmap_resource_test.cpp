@@ -67,8 +67,7 @@ TEST(CheckBitmapSet, WantsEveryPictureOnce) {
     EXPECT_EQ(CheckBitmapSet(missing, 3), std::vector<std::string>{"bitmap L3: missing"});
 
     std::vector<BitmapResource> extra = FullSet(4);
-    EXPECT_EQ(CheckBitmapSet(extra, 3),
-              std::vector<std::string>{"bitmap L4: not wanted by a city of 3 lines"});
+    EXPECT_EQ(CheckBitmapSet(extra, 3), std::vector<std::string>{"bitmap L4: not wanted by a city of 3 lines"});
 
     std::vector<BitmapResource> twice = FullSet(3);
     twice.push_back(twice.front());

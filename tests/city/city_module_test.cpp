@@ -36,9 +36,8 @@ protected:
 TEST_F(KharkivModule, ExportsTheEightConstants) {
     const ModuleConstants& c = source_.constants;
     const std::pair<const char*, int> exports[] = {
-        {"FileVersion", c.FileVersion},     {"CityCode", c.CityCode},
-        {"CityVersion", c.CityVersion},     {"NumOfStations", c.NumOfStations},
-        {"NumOfLines", c.NumOfLines},       {"DefFirstStation", c.DefFirstStation},
+        {"FileVersion", c.FileVersion},     {"CityCode", c.CityCode},     {"CityVersion", c.CityVersion},
+        {"NumOfStations", c.NumOfStations}, {"NumOfLines", c.NumOfLines}, {"DefFirstStation", c.DefFirstStation},
         {"MaxChanges", c.MaxChanges},       {"IsNTime", c.IsNTime}};
     for (const auto& [name, value] : exports) {
         const auto got = module_->ByteExport(name);

@@ -73,7 +73,9 @@ TEST(Kharkiv, TransferTableHoldsSixOptions) {
     const unsigned char cell12[6] = {0x0f, 0x24, 0x01, 0x00, 0x00, 0x00};
     EXPECT_EQ(std::memcmp(city.changes.Cells[0][1], cell12, sizeof cell12), 0);
 
-    struct Option { int a, b, from, to, minutes; };
+    struct Option {
+        int a, b, from, to, minutes;
+    };
     const Option options[] = {{1, 2, 15, 36, 1}, {2, 1, 36, 15, 1}, {1, 3, 17, 9, 3},
                               {3, 1, 9, 17, 3},  {2, 3, 35, 6, 2},  {3, 2, 6, 35, 2}};
     int present = 0;

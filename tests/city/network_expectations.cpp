@@ -81,10 +81,10 @@ std::vector<std::string> UnmetExpectations(ShippedCity& shipped, const NetworkEx
     const TLoadedCity& loaded = *shipped.loaded;
     const TCity& city = loaded.City;
     const std::map<std::string, int> actual = {
-        {"FileVersion", loaded.FileVersion},   {"CityCode", city.CityCode},
-        {"CityVersion", loaded.CityVersion},   {"NumOfStations", city.NumOfStations},
-        {"NumOfLines", city.NumOfLines},       {"DefFirstStation", loaded.DefFirstStation},
-        {"MaxChanges", loaded.MaxChanges},     {"IsNTime", city.IsNTime}};
+        {"FileVersion", loaded.FileVersion}, {"CityCode", city.CityCode},
+        {"CityVersion", loaded.CityVersion}, {"NumOfStations", city.NumOfStations},
+        {"NumOfLines", city.NumOfLines},     {"DefFirstStation", loaded.DefFirstStation},
+        {"MaxChanges", loaded.MaxChanges},   {"IsNTime", city.IsNTime}};
     for (const auto& [name, value] : e.values)
         if (actual.at(name) != value)
             unmet.push_back(name + " is " + std::to_string(actual.at(name)) + ", not " + std::to_string(value));
@@ -93,7 +93,8 @@ std::vector<std::string> UnmetExpectations(ShippedCity& shipped, const NetworkEx
     if (def == 0 || def != loaded.DefFirstStation || !city.Station(def).InOperation)
         unmet.push_back("DefFirstStation is not the open station " + e.defFirstStation);
     if (StationsInOperation(city) != e.open)
-        unmet.push_back(std::to_string(StationsInOperation(city)) + " stations in operation, not " + std::to_string(e.open));
+        unmet.push_back(std::to_string(StationsInOperation(city)) + " stations in operation, not " +
+                        std::to_string(e.open));
     std::vector<std::string> closed;
     for (int n = 1; n <= city.NumOfStations; ++n)
         if (!city.Station(static_cast<std::uint8_t>(n)).InOperation)
@@ -108,7 +109,8 @@ std::vector<std::string> UnmetExpectations(ShippedCity& shipped, const NetworkEx
         for (const auto& cell : row)
             for (const TTransferOption& o : cell) options += o.Minutes != 0;
     if (options != 2 * static_cast<int>(e.interchanges.size()))
-        unmet.push_back(std::to_string(options) + " transfer options, not " + std::to_string(2 * e.interchanges.size()));
+        unmet.push_back(std::to_string(options) + " transfer options, not " +
+                        std::to_string(2 * e.interchanges.size()));
     for (const Interchange& i : e.interchanges) {
         const std::uint8_t a = StationNamed(city, i.from);
         const std::uint8_t b = StationNamed(city, i.to);
@@ -122,7 +124,9 @@ std::vector<std::string> UnmetExpectations(ShippedCity& shipped, const NetworkEx
                 const TTransferOption& o = city.Transfer(city.Station(from).Line, city.Station(to).Line, k);
                 found |= o.FromStation == from && o.ToStation == to && o.Minutes == i.minutes;
             }
-            if (!found) unmet.push_back("no transfer " + i.from + " / " + i.to + " of " + std::to_string(i.minutes) + " minutes each way");
+            if (!found)
+                unmet.push_back("no transfer " + i.from + " / " + i.to + " of " + std::to_string(i.minutes) +
+                                " minutes each way");
         }
     }
     for (const TripExpectation& trip : e.trips) {

@@ -23,11 +23,11 @@ struct TripExpectation {
 };
 
 struct NetworkExpectations {
-    std::string module;                    // file name without ".tnd"
-    std::map<std::string, int> values;     // FileVersion, CityCode, ... by name
-    std::string defFirstStation;           // stored name
-    int open = 0;                          // stations in operation
-    std::vector<std::string> closed;       // every station not in operation
+    std::string module;                     // file name without ".tnd"
+    std::map<std::string, int> values;      // FileVersion, CityCode, ... by name
+    std::string defFirstStation;            // stored name
+    int open = 0;                           // stations in operation
+    std::vector<std::string> closed;        // every station not in operation
     std::vector<Interchange> interchanges;  // each once; the way back is implied
     std::vector<TripExpectation> trips;
 };

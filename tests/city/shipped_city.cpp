@@ -90,7 +90,8 @@ std::vector<int> ShortestTimes(const TCity& city, std::uint8_t from) {
         }
         for (int line = 1; line <= city.NumOfLines; ++line) {
             for (int k = 1; k <= 2; ++k) {
-                const TTransferOption& o = city.Transfer(s.Line, static_cast<std::uint8_t>(line), static_cast<std::uint8_t>(k));
+                const TTransferOption& o =
+                    city.Transfer(s.Line, static_cast<std::uint8_t>(line), static_cast<std::uint8_t>(k));
                 if (o.Minutes != 0 && o.FromStation == at) reach(o.ToStation, o.Minutes);
             }
         }
@@ -103,8 +104,7 @@ std::unique_ptr<ShippedCity> LoadShippedCity(const std::string& file) {
     auto shipped = std::make_unique<ShippedCity>();
     const TCity previous;
     const std::filesystem::path path = std::filesystem::path(TUNNEX_PROGRAM_DIR) / (file + ".tnd");
-    if (!LoadCityFile(path, previous, *shipped->loaded, shipped->module, shipped->error) &&
-        shipped->error.empty()) {
+    if (!LoadCityFile(path, previous, *shipped->loaded, shipped->module, shipped->error) && shipped->error.empty()) {
         shipped->error = "cannot load " + path.string();
     }
     return shipped;
@@ -132,8 +132,8 @@ std::string CheckKnownTrip(ShippedCity& shipped, const KnownTrip& trip) {
     std::string problem;
     if (outcome.Entries.front() != trip.firstEntry) problem += "first listed \"" + outcome.Entries.front() + "\"";
     if (!(outcome.ShownRouteTransfers == transfers)) {
-        problem += (problem.empty() ? "" : "; ") + std::string("changes at ") +
-                   Names(city, outcome.ShownRouteTransfers);
+        problem +=
+            (problem.empty() ? "" : "; ") + std::string("changes at ") + Names(city, outcome.ShownRouteTransfers);
     }
     return problem;
 }
@@ -255,8 +255,8 @@ std::vector<std::string> NetworkProblems(const TCity& city) {
         }
         bool shownTwice = false;
         for (int m = 1; m <= city.NumOfStations; ++m) {
-            shownTwice |= m != n && DisplayName(StoredName(city.Station(static_cast<std::uint8_t>(m)))) ==
-                                        DisplayName(stored);
+            shownTwice |=
+                m != n && DisplayName(StoredName(city.Station(static_cast<std::uint8_t>(m)))) == DisplayName(stored);
         }
         if (suffixed != shownTwice) problems.push_back(name + ": suffix without a namesake, or namesake without one");
     }
@@ -273,8 +273,7 @@ std::vector<std::string> NetworkProblems(const TCity& city) {
     for (int a = 1; a <= city.NumOfLines; ++a) {
         for (int b = 1; b <= city.NumOfLines; ++b) {
             for (int k = 1; k <= 2; ++k) {
-                const TTransferOption& o =
-                    city.Transfer(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), k);
+                const TTransferOption& o = city.Transfer(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), k);
                 if (o.Minutes == 0) continue;
                 if (!city.Station(o.FromStation).InOperation || !city.Station(o.ToStation).InOperation) {
                     problems.push_back(Utf8Name(city, o.FromStation) + " - " + Utf8Name(city, o.ToStation) +

@@ -47,8 +47,7 @@ TEST(ParseBend, DashMeansNone) {
     const auto bend = ParseBend("130, 355");
     ASSERT_TRUE(bend.has_value());
     EXPECT_EQ(*bend, (Point{130, 355}));
-    for (const char* bad : {"", "130", "1,2,3", "a,b", "70000,1"})
-        EXPECT_THROW(ParseBend(bad), FieldError) << bad;
+    for (const char* bad : {"", "130", "1,2,3", "a,b", "70000,1"}) EXPECT_THROW(ParseBend(bad), FieldError) << bad;
 }
 
 TEST(ParseLabel, SideWithOptionalOffset) {

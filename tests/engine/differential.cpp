@@ -31,9 +31,8 @@ void CopyList(const TRouteList& from, TRouteList& to) {
 
 std::string Describe(const DiffCase& c) {
     static const char* waits[] = {"day", "evening", "none"};
-    return std::to_string(c.start) + " -> " + std::to_string(c.finish) + ", changes " +
-           std::to_string(c.changesDiff) + ", time diff " + std::to_string(c.timeDiff) + ", wait " +
-           waits[static_cast<int>(c.wait)] +
+    return std::to_string(c.start) + " -> " + std::to_string(c.finish) + ", changes " + std::to_string(c.changesDiff) +
+           ", time diff " + std::to_string(c.timeDiff) + ", wait " + waits[static_cast<int>(c.wait)] +
            (c.capacity < kRouteCapacity ? ", capacity " + std::to_string(c.capacity) : "");
 }
 
@@ -44,8 +43,9 @@ Differential::Differential()
 
 std::string Differential::Compare(const TCity& city, const DiffCase& c) {
     *city_ = city;
-    city_->EffectiveWait = c.wait == Wait::Day ? city.DayWait : c.wait == Wait::Evening ? city.EveningWait
-                                                                                        : city.ZeroWait;
+    city_->EffectiveWait = c.wait == Wait::Day       ? city.DayWait
+                           : c.wait == Wait::Evening ? city.EveningWait
+                                                     : city.ZeroWait;
     TRouteSearch fast(*city_, *fast_, c.changesDiff, c.timeDiff, c.capacity);
     fast.FindRoutes(c.start, c.finish);
     reference::LiteralSearch literal(*city_, *literal_, c.changesDiff, c.timeDiff, c.capacity);
@@ -62,8 +62,8 @@ std::string Differential::Compare(const TCity& city, const DiffCase& c) {
             CopyList(*literal_, *rankedLiteral_);
             RankRoutes(*rankedFast_, settings);
             reference::LiteralRankRoutes(*rankedLiteral_, settings);
-            const std::string what = std::string("ranked (optimal ") + (optimal ? "on" : "off") +
-                                     ", by changes " + (byChanges ? "on" : "off") + ")";
+            const std::string what = std::string("ranked (optimal ") + (optimal ? "on" : "off") + ", by changes " +
+                                     (byChanges ? "on" : "off") + ")";
             if (std::string d = SameList(*rankedFast_, *rankedLiteral_, what.c_str()); !d.empty()) return d;
         }
     }

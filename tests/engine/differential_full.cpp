@@ -42,18 +42,18 @@ int main(int argc, char** argv) {
                                                    static_cast<std::uint8_t>(timeDiff), wait};
                             const std::string d = diff.Compare(city, c);
                             if (!d.empty()) {
-                                std::printf("%s: %s: %s\n", entry.FileName.c_str(), test::Describe(c).c_str(), d.c_str());
+                                std::printf("%s: %s: %s\n", entry.FileName.c_str(), test::Describe(c).c_str(),
+                                            d.c_str());
                                 if (++failures > 20) return 1;
                             }
                         }
             }
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - cityStarted).count();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - cityStarted).count();
         std::printf("%s: %llu searches compared in %.1f s\n", entry.FileName.c_str(),
                     static_cast<unsigned long long>(diff.Searches() - before), seconds);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::printf("%llu searches, %d differences, %.1f s\n", static_cast<unsigned long long>(diff.Searches()),
-                failures, seconds);
+    std::printf("%llu searches, %d differences, %.1f s\n", static_cast<unsigned long long>(diff.Searches()), failures,
+                seconds);
     return failures == 0 ? 0 : 1;
 }

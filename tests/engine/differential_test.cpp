@@ -24,8 +24,7 @@ void CompareGrid(Differential& diff, const TCity& city, int pairStride, int pair
                 for (int timeDiff : {1, 10, 25})
                     for (Wait wait : {Wait::Day, Wait::Evening, Wait::None}) {
                         const DiffCase c{static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
-                                         static_cast<std::uint8_t>(changes),
-                                         static_cast<std::uint8_t>(timeDiff), wait};
+                                         static_cast<std::uint8_t>(changes), static_cast<std::uint8_t>(timeDiff), wait};
                         const std::string d = diff.Compare(city, c);
                         ASSERT_EQ(d, "") << Describe(c);
                     }

@@ -87,8 +87,7 @@ TEST_F(RankingTest, ByChangesCutsToTenAfterReordering) {
     ASSERT_EQ(list->RouteCount, kListedRoutes);
     EXPECT_EQ(list->Route(1).Time, 30);  // the slow route without transfers leads
     EXPECT_EQ(list->Route(1).Changes, 0);
-    for (int i = 2; i <= list->RouteCount; ++i)
-        EXPECT_LE(list->Route(i - 1).Changes, list->Route(i).Changes);
+    for (int i = 2; i <= list->RouteCount; ++i) EXPECT_LE(list->Route(i - 1).Changes, list->Route(i).Changes);
 
     Fill(routes);
     RankRoutes(*list, {10, false, false});

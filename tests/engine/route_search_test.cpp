@@ -30,8 +30,7 @@ protected:
     std::unique_ptr<TRouteList> list = std::make_unique<TRouteList>();
 
     int Search(const TCity& city, int from, int to, int changesDiff = 3, int timeDiff = 10) {
-        TRouteSearch search(city, *list, static_cast<std::uint8_t>(changesDiff),
-                            static_cast<std::uint8_t>(timeDiff));
+        TRouteSearch search(city, *list, static_cast<std::uint8_t>(changesDiff), static_cast<std::uint8_t>(timeDiff));
         search.FindRoutes(static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to));
         return list->RouteCount;
     }
@@ -234,7 +233,7 @@ struct JoinedLines {
     std::vector<test::TransferRow> transfers;
 
     explicit JoinedLines(int lines) {
-        static const char* names[] = {"a1", "b1", "a2", "b2", "a3", "b3", "a4", "b4", "a5", "b5", "a6",
+        static const char* names[] = {"a1", "b1", "a2", "b2", "a3", "b3", "a4", "b4",  "a5",  "b5",  "a6",
                                       "b6", "a7", "b7", "a8", "b8", "a9", "b9", "a10", "b10", "a11", "b11"};
         for (int line = 1; line <= lines; ++line) {
             const int a = 2 * line - 1, b = 2 * line;

@@ -22,7 +22,8 @@ std::string CheckRide(const TCity& city, const TWaitTable& waits, const TRideSte
         minutes += forward ? s.MinutesToNext : s.MinutesToPrev;
     }
     if (minutes != ride.Minutes) return "ride minutes " + N(ride.Minutes) + ", hops add up to " + N(minutes);
-    if (ride.Wait != waits[static_cast<std::size_t>(ride.Line - 1)]) return "wait " + N(ride.Wait) + " on line " + N(ride.Line);
+    if (ride.Wait != waits[static_cast<std::size_t>(ride.Line - 1)])
+        return "wait " + N(ride.Wait) + " on line " + N(ride.Line);
 
     // Toward: on the side the ride went, at or beyond the alighting station, with nothing
     // in operation past it, and itself in operation or the line's end.

@@ -70,7 +70,8 @@ TEST_F(StepsTest, ReferenceCityWalks) {
     TCity city = test::ReferenceCity();
     // Line 1 forward to 15 (3 + 2 + 1, heading for 24, the last station open), the
     // transfer, line 2 back to 29 (15 minutes).
-    EXPECT_EQ(Stored(city, 12, 29, 3, 10), std::vector<std::string>{"1[12 13 14 15]>24 6+3, 15>36 1, 2[36 35 34 33 32 31 30 29]>29 15+3"});
+    EXPECT_EQ(Stored(city, 12, 29, 3, 10),
+              std::vector<std::string>{"1[12 13 14 15]>24 6+3, 15>36 1, 2[36 35 34 33 32 31 30 29]>29 15+3"});
     // The second route arrives by a transfer to the end station: its last ride has
     // length zero and is not shown.
     city.EffectiveWait = city.ZeroWait;

@@ -13,8 +13,7 @@ protected:
     TCity city = test::ReferenceCity();
     std::unique_ptr<TRouteList> list = std::make_unique<TRouteList>();
 
-    TSearchOutcome Run(int from, int to, TCitySettings settings = {}, bool day = true,
-                       bool evening = false) {
+    TSearchOutcome Run(int from, int to, TCitySettings settings = {}, bool day = true, bool evening = false) {
         TSearchRequest request;
         request.StartStation = static_cast<std::uint8_t>(from);
         request.EndStation = static_cast<std::uint8_t>(to);

@@ -4,9 +4,8 @@
 
 namespace tnx::test {
 
-TCity MakeCity(int cityCode, const std::vector<StationRow>& stations,
-               const std::vector<TransferRow>& transfers, std::initializer_list<int> dayWaits,
-               std::initializer_list<int> eveningWaits) {
+TCity MakeCity(int cityCode, const std::vector<StationRow>& stations, const std::vector<TransferRow>& transfers,
+               std::initializer_list<int> dayWaits, std::initializer_list<int> eveningWaits) {
     TCity city;
     city.CityCode = static_cast<std::uint8_t>(cityCode);
     city.IsNTime = 1;
@@ -33,8 +32,7 @@ TCity MakeCity(int cityCode, const std::vector<StationRow>& stations,
         for (int k = 1; k <= 2; ++k) {
             TTransferOption& o = city.Transfer(a, b, k);
             if (o.Minutes != 0) continue;
-            o = {static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to),
-                 static_cast<std::uint8_t>(minutes)};
+            o = {static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to), static_cast<std::uint8_t>(minutes)};
             return;
         }
     };

@@ -19,9 +19,8 @@ struct TransferRow {
     int from, to, minutes;  // packed into both mirrored cells, as the next free option
 };
 
-TCity MakeCity(int cityCode, const std::vector<StationRow>& stations,
-               const std::vector<TransferRow>& transfers, std::initializer_list<int> dayWaits,
-               std::initializer_list<int> eveningWaits);
+TCity MakeCity(int cityCode, const std::vector<StationRow>& stations, const std::vector<TransferRow>& transfers,
+               std::initializer_list<int> dayWaits, std::initializer_list<int> eveningWaits);
 
 // The reference three-line city (code 4), 38 stations.
 TCity ReferenceCity();

@@ -71,7 +71,7 @@ TEST(LinkMinutes, NextFirstThenPrevElseNotAdjacent) {
     end.Prev = 2;
     end.MinutesToPrev = 4;
     EXPECT_EQ(LinkMinutes(city, 3, 0), 0);  // the empty link matches, with its stored minutes
-    a.Prev = 3;  // both links to the same station: Next wins
+    a.Prev = 3;                             // both links to the same station: Next wins
     EXPECT_EQ(LinkMinutes(city, 2, 3), 4);
 }
 

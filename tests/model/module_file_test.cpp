@@ -54,7 +54,8 @@ TEST(ModuleFile, ReadsBackWhatWasWrittenAlignedAndReproducibly) {
     EXPECT_EQ(index->Resource("MAP", kResourceTypeRcData), nullptr) << "found by name and type";
 
     // The catalog's look at the first bytes gives the same values.
-    const std::vector<std::uint8_t> head(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(ModuleIndexSize(file)));
+    const std::vector<std::uint8_t> head(file.begin(),
+                                         file.begin() + static_cast<std::ptrdiff_t>(ModuleIndexSize(file)));
     const auto peeked = ReadModuleIndex(head, file.size(), error);
     ASSERT_TRUE(peeked) << error;
     EXPECT_EQ(peeked->Exports, contents.Exports);
@@ -75,7 +76,12 @@ TEST(ModuleFile, EachDamageIsRefusedWithItsReason) {
         const char* reason;
     } cases[] = {
         {"empty", [](auto& f) { f.clear(); }, "файл короче заголовка (0 байт)"},
-        {"not a module", [](auto& f) { f[0] = 'M'; f[1] = 'Z'; }, "это не файл данных Tunnex (неверная сигнатура)"},
+        {"not a module",
+         [](auto& f) {
+             f[0] = 'M';
+             f[1] = 'Z';
+         },
+         "это не файл данных Tunnex (неверная сигнатура)"},
         {"newer container", [](auto& f) { f[mf::header::kVersionOffset] = 2; },
          "версия формата 2 не поддерживается (известна 1)"},
         {"cut short", [](auto& f) { f.pop_back(); }, "файл обрезан: "},
@@ -85,9 +91,9 @@ TEST(ModuleFile, EachDamageIsRefusedWithItsReason) {
         {"a picture changed", [](auto& f) { ++f[f.size() - 1]; }, "данные повреждены (контрольная сумма не совпадает)"},
         {"counts out of range", withChecksums([](auto& f) { PutU32(f, mf::header::kResourceCountOffset, 100000); }),
          "в оглавлении слишком много записей"},
-        {"a resource past the end",
-         withChecksums([&](auto& f) {
-             PutU32(f, ResourceRecord(exports, 2) + mf::resource_record::kSizeOffset, static_cast<std::uint32_t>(f.size()));
+        {"a resource past the end", withChecksums([&](auto& f) {
+             PutU32(f, ResourceRecord(exports, 2) + mf::resource_record::kSizeOffset,
+                    static_cast<std::uint32_t>(f.size()));
          }),
          "ресурс 3 (MAP) выходит за пределы файла"},
         {"a resource inside the index",
@@ -96,8 +102,8 @@ TEST(ModuleFile, EachDamageIsRefusedWithItsReason) {
         {"an unknown type",
          withChecksums([&](auto& f) { PutU32(f, ResourceRecord(exports, 1) + mf::resource_record::kTypeOffset, 3); }),
          "ресурс 2 (INFO): неизвестный тип 3"},
-        {"a name that is no name",
-         withChecksums([](auto& f) { f[mf::header::kSize + 2] = 0x01; }), "неверное или повторное имя в записи значения 1"},
+        {"a name that is no name", withChecksums([](auto& f) { f[mf::header::kSize + 2] = 0x01; }),
+         "неверное или повторное имя в записи значения 1"},
         {"a repeated resource", withChecksums([&](auto& f) {
              const std::size_t at = ResourceRecord(exports, 3);
              f[at] = 'M';

@@ -22,8 +22,8 @@ bool LiteralSearch::OnRing(std::uint8_t station) const {
 }
 
 void LiteralSearch::WalkLine(std::uint8_t station, std::uint8_t target, Direction direction,
-                             const TStationSet& soFarStations, int soFarTime, int steps,
-                             TStationSet& stations, int& time) const {
+                             const TStationSet& soFarStations, int soFarTime, int steps, TStationSet& stations,
+                             int& time) const {
     stations = soFarStations;
     stations.Add(station);
     time = kImpossible;
@@ -73,8 +73,10 @@ LiteralSearch::Ride LiteralSearch::RideLine(std::uint8_t from, std::uint8_t to, 
                 const TStation& n = city_.Station(f.Next);
                 const TStation& p = city_.Station(f.Prev);
                 const TStation& g = city_.Station(to);
-                const std::int64_t dNext = (std::int64_t{n.X} - g.X) * (n.X - g.X) + (std::int64_t{n.Y} - g.Y) * (n.Y - g.Y);
-                const std::int64_t dPrev = (std::int64_t{p.X} - g.X) * (p.X - g.X) + (std::int64_t{p.Y} - g.Y) * (p.Y - g.Y);
+                const std::int64_t dNext =
+                    (std::int64_t{n.X} - g.X) * (n.X - g.X) + (std::int64_t{n.Y} - g.Y) * (n.Y - g.Y);
+                const std::int64_t dPrev =
+                    (std::int64_t{p.X} - g.X) * (p.X - g.X) + (std::int64_t{p.Y} - g.Y) * (p.Y - g.Y);
                 chosen = dNext > dPrev ? kBackward : kForward;
             }
         }

@@ -33,9 +33,8 @@ private:
 
     void SearchFrom(std::uint8_t station, std::uint8_t finish, TRoute route);
     Ride RideLine(std::uint8_t from, std::uint8_t to, Direction direction) const;
-    void WalkLine(std::uint8_t station, std::uint8_t target, Direction direction,
-                  const TStationSet& soFarStations, int soFarTime, int steps, TStationSet& stations,
-                  int& time) const;
+    void WalkLine(std::uint8_t station, std::uint8_t target, Direction direction, const TStationSet& soFarStations,
+                  int soFarTime, int steps, TStationSet& stations, int& time) const;
     bool OnRing(std::uint8_t station) const;
 
     const TCity& city_;

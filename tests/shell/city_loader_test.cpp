@@ -78,8 +78,7 @@ TEST(CityLoader, RefusesAFileThatIsNoModule) {
 TEST(CityLoader, RefusesAModuleForAnotherMachine) {
     const auto dir = std::filesystem::temp_directory_path() / "tunnex_loader_arch_test";
     std::filesystem::create_directories(dir);
-    std::filesystem::copy_file(kFakes / "good.tnd", dir / "arm.tnd",
-                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(kFakes / "good.tnd", dir / "arm.tnd", std::filesystem::copy_options::overwrite_existing);
     {
         std::fstream file(dir / "arm.tnd", std::ios::in | std::ios::out | std::ios::binary);
         file.seekp(18);  // e_machine of the ELF header
@@ -127,9 +126,9 @@ protected:
 
 TEST_F(ShippedReferenceCity, WorkedExampleBytes) {
     const TCity& c = attempt.loaded->City;
-    const unsigned char record6[46] = {0x07, 0xc3, 0xee, 0xf1, 0xef, 0xf0, 0xee, 0xec, 0, 0, 0, 0, 0, 0, 0, 0,
-                                       0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x03, 0x00, 0xed, 0x00, 0xf8, 0x00,
-                                       0x07, 0x05, 0x01, 0x02, 0, 0, 0, 0, 0, 0, 0, 0, 0x01, 0x00};
+    const unsigned char record6[46] = {
+        0x07, 0xc3, 0xee, 0xf1, 0xef, 0xf0, 0xee, 0xec, 0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0,    0,   0, 0,
+        0,    0,    0x03, 0x00, 0xed, 0x00, 0xf8, 0x00, 0x07, 0x05, 0x01, 0x02, 0, 0, 0, 0, 0, 0, 0, 0, 0x01, 0x00};
     EXPECT_EQ(std::memcmp(&c.Station(6), record6, 46), 0);
     const unsigned char cell12[6] = {0x0f, 0x24, 0x01, 0, 0, 0};
     EXPECT_EQ(std::memcmp(&c.Changes.Cells[0][1][0], cell12, 6), 0);
@@ -151,22 +150,50 @@ TEST_F(ShippedReferenceCity, ExportsTablesAndNamesMatchTheReference) {
     for (int n = 1; n <= kMaxStations; ++n) {
         const TStation& a = l.City.Station(static_cast<std::uint8_t>(n));
         const TStation& e = expected.Station(static_cast<std::uint8_t>(n));
-        EXPECT_EQ(std::memcmp(&a.Line, &e.Line, sizeof(TStation) - offsetof(TStation, Line)), 0)
-            << "record " << n;
+        EXPECT_EQ(std::memcmp(&a.Line, &e.Line, sizeof(TStation) - offsetof(TStation, Line)), 0) << "record " << n;
     }
     EXPECT_EQ(std::memcmp(&l.City.Changes, &expected.Changes, sizeof(TTransferTable)), 0);
     EXPECT_EQ(l.City.DayWait, expected.DayWait);
     EXPECT_EQ(l.City.EveningWait, expected.EveningWait);
 
-    const char* names[38] = {
-        "Проспект победы", "Интернациональная", "23-го августа", "Ботанический сад", "Научная",
-        "Госпром", "Архитектора Бекетова", "Площадь восстания", "Метростроителей", "Державинская",
-        "Одесская", "Холодная гора", "Южный вокзал", "Центральный рынок", "Советская",
-        "Проспект Гагарина", "Спортивная", "Завод им. Малышева", "Московский проспект",
-        "Маршала Жукова", "Советской армии", "Индустриальная", "Тракторный завод", "Пролетарская",
-        "Восточная", "Роганская", "Южная", "Дружбы народов", "Героев труда", "Студенческая",
-        "Академика Павлова", "Барабашова", "Киевская", "Пушкинская", "Университет",
-        "Исторический музей", "Площадь урицкого", "Октябрьская"};
+    const char* names[38] = {"Проспект победы",
+                             "Интернациональная",
+                             "23-го августа",
+                             "Ботанический сад",
+                             "Научная",
+                             "Госпром",
+                             "Архитектора Бекетова",
+                             "Площадь восстания",
+                             "Метростроителей",
+                             "Державинская",
+                             "Одесская",
+                             "Холодная гора",
+                             "Южный вокзал",
+                             "Центральный рынок",
+                             "Советская",
+                             "Проспект Гагарина",
+                             "Спортивная",
+                             "Завод им. Малышева",
+                             "Московский проспект",
+                             "Маршала Жукова",
+                             "Советской армии",
+                             "Индустриальная",
+                             "Тракторный завод",
+                             "Пролетарская",
+                             "Восточная",
+                             "Роганская",
+                             "Южная",
+                             "Дружбы народов",
+                             "Героев труда",
+                             "Студенческая",
+                             "Академика Павлова",
+                             "Барабашова",
+                             "Киевская",
+                             "Пушкинская",
+                             "Университет",
+                             "Исторический музей",
+                             "Площадь урицкого",
+                             "Октябрьская"};
     for (int n = 1; n <= 38; ++n) {
         const TStation& s = l.City.Station(static_cast<std::uint8_t>(n));
         EXPECT_EQ(Cp1251ToUtf8(StoredName(s)), names[n - 1]) << n;

@@ -102,7 +102,8 @@ TEST_F(OpenCityTest, MissingChoiceFallsBackToTheFirstListedWithOneMessage) {
 TEST_F(OpenCityTest, NameReachingOutsideTheProgramFolderIsRefused) {
     PutCity("a.tnd");
     Put(fs::path(TUNNEX_PROGRAM_DIR) / "kharkiv.tnd", parent / "outside.tnd");
-    for (const std::string& name : {std::string("../outside.tnd"), (parent / "outside.tnd").string(), std::string("")}) {
+    for (const std::string& name :
+         {std::string("../outside.tnd"), (parent / "outside.tnd").string(), std::string("")}) {
         boxes.clear();
         TCityLoad load;
         EXPECT_EQ(Open(name, {"a.tnd"}, load), TCityOpenResult::OpenedFirstListed) << name;
@@ -162,9 +163,9 @@ TEST_F(OpenCityTest, CatalogListsModulesByTheirHeaderAndTellsWhyOthersAreLeftOut
     EXPECT_EQ(catalog[2].FileName, "c.tnd");
     EXPECT_EQ(catalog[0].VersionText, "1.2");
     EXPECT_EQ(opened, (std::vector<std::string>{"A.TND", "b.tnd", "c.tnd", "d.tnd", "e.tnd"}));
-    EXPECT_EQ(refused, (std::vector<std::string>{"d.tnd: CityCode = 15, допустимо 1..14",
-                                                  "e.tnd: нет значения CityCode",
-                                                  "f.tnd: файл короче заголовка (4 байт)"}));
+    EXPECT_EQ(refused,
+              (std::vector<std::string>{"d.tnd: CityCode = 15, допустимо 1..14", "e.tnd: нет значения CityCode",
+                                        "f.tnd: файл короче заголовка (4 байт)"}));
     EXPECT_EQ(firstDone, 1);
 }
 

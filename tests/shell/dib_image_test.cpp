@@ -40,8 +40,7 @@ std::optional<TDibImage> Decode(const std::vector<unsigned char>& bytes, std::st
 
 TEST(DecodeDib, ReadsPaletteRowsBottomUpWithPadding) {
     // 3 x 2, 8 bits: rows padded to 4 bytes; the first stored row is the bottom one.
-    const auto bytes = Dib(3, 2, 8, {0xFF0000, 0x00FF00, 0x0000FF},
-                           {{2, 1, 0, 0xEE}, {0, 0, 1, 0xEE}}, 3);
+    const auto bytes = Dib(3, 2, 8, {0xFF0000, 0x00FF00, 0x0000FF}, {{2, 1, 0, 0xEE}, {0, 0, 1, 0xEE}}, 3);
     std::string error;
     const auto image = Decode(bytes, error);
     ASSERT_TRUE(image) << error;

@@ -55,7 +55,8 @@ TModuleContents Good(const std::function<void(Tables&)>& breakTables = {}) {
     if (breakTables) breakTables(t);
     TModuleContents c;
     const std::uint8_t values[] = {1, 4, 9, 3, 2, 1, 5, 1};
-    for (std::size_t i = 0; i < std::size(values); ++i) c.Exports.emplace_back(tnx::module_file::kExportNames[i], values[i]);
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        c.Exports.emplace_back(tnx::module_file::kExportNames[i], values[i]);
     const char info[16] = "   Тест.";
     c.Resources = {
         {"STATIONS", tnx::kResourceTypeRcData, Bytes(t.stations)},
@@ -83,7 +84,8 @@ TModuleContents Without(TModuleContents c, const std::string& name) {
 
 bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    return static_cast<bool>(out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())));
+    return static_cast<bool>(
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())));
 }
 
 int SmallCopy(const std::string& from, const std::string& to) {
@@ -125,7 +127,9 @@ int main(int argc, char** argv) {
         {"shortchanges", shortChanges},
         {"toomany", WithExport(Good(), "NumOfStations", 181)},
         {"badlink", Good([](Tables& t) { t.stations.Records[0].Next = 9; })},
-        {"badtransfer", Good([](Tables& t) { t.changes.Cells[0][1][1] = {2, 77, 1}; })},
+        {"badtransfer", Good([](Tables& t) {
+             t.changes.Cells[0][1][1] = {2, 77, 1};
+         })},
     };
     for (const auto& [name, contents] : modules) {
         if (!WriteFile(std::string(argv[1]) + "/" + name + ".tnd", tnx::WriteModuleFile(contents))) {

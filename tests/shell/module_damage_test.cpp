@@ -28,7 +28,8 @@ std::string OpenOrRefuse(std::vector<std::uint8_t> bytes) {
     const auto module = CityModule::FromBytes(std::move(bytes), "damaged.tnd", error);
     if (!module) return error.empty() ? "refused without a reason" : "";
     auto loaded = std::make_unique<TLoadedCity>();
-    if (!ReadCityModule(*module, TCity{}, *loaded, error)) return error.empty() ? "tables refused without a reason" : "";
+    if (!ReadCityModule(*module, TCity{}, *loaded, error))
+        return error.empty() ? "tables refused without a reason" : "";
     TCityPictures pictures;
     if (!ReadCityPictures(*module, pictures, error)) return error.empty() ? "pictures refused without a reason" : "";
     return "";
@@ -46,7 +47,8 @@ TEST(ModuleDamage, CutOrChangedModulesAreRefusedWithAReason) {
         // Every length through the header and tables, then a spread over the resources.
         for (std::size_t length = 0; length < file.size(); length += length <= indexSize ? 1 : 997) {
             std::string error;
-            EXPECT_FALSE(ReadModuleFile(std::span(file).first(length), error)) << entry.FileName << " cut at " << length;
+            EXPECT_FALSE(ReadModuleFile(std::span(file).first(length), error))
+                << entry.FileName << " cut at " << length;
             EXPECT_FALSE(error.empty()) << entry.FileName << " cut at " << length;
         }
         for (int attempt = 0; attempt < 300; ++attempt) {

@@ -1,7 +1,7 @@
 // Settings go to a folder of this test process, never to the user's own.
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     QTemporaryDir home;

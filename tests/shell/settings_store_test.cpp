@@ -103,8 +103,9 @@ TEST_F(SettingsStoreTest, StoredFirstStationMustNameAStationOfTheCity) {
 
 TEST_F(SettingsStoreTest, ValuesOfTheWrongKindOrRangeTakeTheirDefaults) {
     // As the INI form stores them: text, parsed strictly.
-    WriteFile("[4]\nTimeDiff=7x\nChangesDiff=256\nUseWaitTime=maybe\nShowOnlyOptimal=-1\n"
-              "ArrangeByChanges=\"1, 2\"\nShowPopUp=\" 0 \"\nFstStation=12\n");
+    WriteFile(
+        "[4]\nTimeDiff=7x\nChangesDiff=256\nUseWaitTime=maybe\nShowOnlyOptimal=-1\n"
+        "ArrangeByChanges=\"1, 2\"\nShowPopUp=\" 0 \"\nFstStation=12\n");
     TCitySettings s = ReadCitySettings(kCode, kStations, kDefFirst);
     EXPECT_EQ(s.TimeDiff, 10);
     EXPECT_EQ(s.ChangesDiff, 3);

@@ -53,8 +53,7 @@ protected:
 TEST(RouteCli, ReproducesTheReferenceRoutes) {
     EXPECT_EQ(Cli({"12", "29"}).out, "28 минут, 1 пересадка\n");
     EXPECT_EQ(Cli({"12", "9"}).out, "16 минут, 1 пересадка\n");
-    EXPECT_EQ(Cli({"--wait", "none", "--all", "12", "9"}).out,
-              "13 минут, 1 пересадка\n17 минут, 2 пересадки\n");
+    EXPECT_EQ(Cli({"--wait", "none", "--all", "12", "9"}).out, "13 минут, 1 пересадка\n17 минут, 2 пересадки\n");
     EXPECT_EQ(Cli({"--unranked", "12", "9"}).out, "28 минут, 2 пересадки\n16 минут, 1 пересадка\n");
     EXPECT_EQ(Cli({"--wait", "evening", "12", "9"}).out, "18 минут, 1 пересадка\n");
     EXPECT_EQ(Cli({"--by-changes", "--all", "--time-diff", "20", "--wait", "none", "9", "12"}).status, 0);
@@ -106,8 +105,8 @@ TEST(RouteCli, TextOutputEscapesWhatATerminalWouldObey) {
         {"Тверская «Пл.»", "Тверская «Пл.»"},
         {"a\tb\nc\rd\\", "a\\tb\\nc\\rd\\\\"},
         {"\x7f\x01", "\\x7f\\x01"},
-        {"\xc2\x85", "\\u0085"},      // a control character of the second block
-        {"Тв\xd0", "Тв\\xd0"},         // a sequence cut short
+        {"\xc2\x85", "\\u0085"},                                // a control character of the second block
+        {"Тв\xd0", "Тв\\xd0"},                                  // a sequence cut short
         {"\xc0\xaf\xed\xa0\x80", "\\xc0\\xaf\\xed\\xa0\\x80"},  // overlong, surrogate
     };
     for (const auto& c : cases) EXPECT_EQ(EscapedText(c.text), c.escaped) << c.text;
@@ -139,12 +138,13 @@ TEST(RouteCli, JsonRouteHasSortedSets) {
 }
 
 TEST(RouteCli, LegsTellHowToTravel) {
-    EXPECT_EQ(Cli({"--legs", "12", "29"}).out,
-              "28 минут, 1 пересадка\n"
-              "  линия 1: Холодная гора → Советская, 3 остановки, 6 минут, ожидание 3 минуты, в сторону «Пролетарская»\n"
-              "  пересадка: Советская → Исторический музей, 1 минута\n"
-              "  линия 2: Исторический музей → Героев труда, 7 остановок, 15 минут, ожидание 3 минуты, в сторону "
-              "«Героев труда»\n");
+    EXPECT_EQ(
+        Cli({"--legs", "12", "29"}).out,
+        "28 минут, 1 пересадка\n"
+        "  линия 1: Холодная гора → Советская, 3 остановки, 6 минут, ожидание 3 минуты, в сторону «Пролетарская»\n"
+        "  пересадка: Советская → Исторический музей, 1 минута\n"
+        "  линия 2: Исторический музей → Героев труда, 7 остановок, 15 минут, ожидание 3 минуты, в сторону "
+        "«Героев труда»\n");
     // Arriving by a transfer: no ride after it; without waits none is named.
     EXPECT_EQ(Cli({"--legs", "--wait", "none", "12", "9"}).out,
               "13 минут, 1 пересадка\n"

@@ -152,8 +152,8 @@ TEST_F(FormTest, RouteBlinksBetweenTheRoutePictureAndThePlainScheme) {
     const std::uint8_t b = Station("Героев труда");
     form->SetEndpoints(a, b);
     QImage routePicture;
-    PaintRouteFrame(routePicture, {form->City, form->Bitmaps, a, b, form->ShownRouteStations,
-                                   form->ShownRouteTransfers});
+    PaintRouteFrame(routePicture,
+                    {form->City, form->Bitmaps, a, b, form->ShownRouteStations, form->ShownRouteTransfers});
     form->ShowPlainFrame();
     const QImage plainPicture = form->Image1->Picture().copy();
     ASSERT_NE(routePicture, plainPicture);

@@ -1,8 +1,8 @@
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
-#include <QAction>
 #include <QtTest/QTest>
 
 #include "engine/search_command.h"

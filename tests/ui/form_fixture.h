@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QSettings>
-#include <QUrl>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <filesystem>
 #include <functional>
 #include <memory>

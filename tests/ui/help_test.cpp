@@ -1,4 +1,5 @@
 // The help file, its window and its pop-ups.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -7,7 +8,6 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include <QTextDocumentFragment>
 
@@ -127,9 +127,7 @@ TEST(HelpFile, UnreadableFilesNameTheFile) {
 }
 
 // The text at the top of the help window's view.
-QString TopLine(THelpWindow& window) {
-    return window.Browser->cursorForPosition(QPoint(20, 8)).block().text();
-}
+QString TopLine(THelpWindow& window) { return window.Browser->cursorForPosition(QPoint(20, 8)).block().text(); }
 
 TEST(HelpWindow, OpensAtTheTopicOrAtTheContents) {
     const THelpFile help = ShippedHelp();

@@ -193,15 +193,15 @@ TEST_F(MainWindowTest, CaptionPictureDragsTheWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     const QPoint before = form->pos();
     QTest::mousePress(form->Image3, Qt::RightButton, {}, QPoint(100, 5));
-    QMouseEvent move(QEvent::MouseMove, QPointF(140, 25), form->Image3->mapToGlobal(QPointF(140, 25)),
-                     Qt::NoButton, Qt::RightButton, {});
+    QMouseEvent move(QEvent::MouseMove, QPointF(140, 25), form->Image3->mapToGlobal(QPointF(140, 25)), Qt::NoButton,
+                     Qt::RightButton, {});
     QApplication::sendEvent(form->Image3, &move);
     QTest::mouseRelease(form->Image3, Qt::RightButton, {}, QPoint(140, 25));
     EXPECT_EQ(form->pos(), before + QPoint(40, 20));
 
     // After the release the window stays where it was left.
-    QMouseEvent after(QEvent::MouseMove, QPointF(200, 60), form->Image3->mapToGlobal(QPointF(200, 60)),
-                      Qt::NoButton, Qt::NoButton, {});
+    QMouseEvent after(QEvent::MouseMove, QPointF(200, 60), form->Image3->mapToGlobal(QPointF(200, 60)), Qt::NoButton,
+                      Qt::NoButton, {});
     QApplication::sendEvent(form->Image3, &after);
     EXPECT_EQ(form->pos(), before + QPoint(40, 20));
 }
@@ -218,14 +218,14 @@ TEST_F(MainWindowTest, TheWindowMenuOffersWhatASystemMenuOfAFixedWindowWould) {
     const QPoint before = form->pos();
     const QPoint pointer = QCursor::pos();
     form->WindowMenu->actions().front()->trigger();
-    QMouseEvent move(QEvent::MouseMove, QPointF(0, 0), QPointF(pointer + QPoint(30, 10)), Qt::NoButton,
-                     Qt::NoButton, {});
+    QMouseEvent move(QEvent::MouseMove, QPointF(0, 0), QPointF(pointer + QPoint(30, 10)), Qt::NoButton, Qt::NoButton,
+                     {});
     QApplication::sendEvent(form->Image3, &move);
     EXPECT_EQ(form->pos(), before + QPoint(30, 10));
     QTest::mouseClick(form->Image3, Qt::LeftButton, {}, QPoint(5, 5));
     QApplication::sendEvent(form->Image3, &move);
-    QMouseEvent further(QEvent::MouseMove, QPointF(0, 0), QPointF(pointer + QPoint(90, 50)), Qt::NoButton,
-                        Qt::NoButton, {});
+    QMouseEvent further(QEvent::MouseMove, QPointF(0, 0), QPointF(pointer + QPoint(90, 50)), Qt::NoButton, Qt::NoButton,
+                        {});
     QApplication::sendEvent(form->Image3, &further);
     EXPECT_EQ(form->pos(), before + QPoint(30, 10)) << "the click ended the move";
 }

@@ -14,7 +14,7 @@
 namespace tnx::ui::test {
 namespace {
 
-constexpr std::uint8_t kHolodnayaGora = 12;  // line 1, in operation
+constexpr std::uint8_t kHolodnayaGora = 12;   // line 1, in operation
 constexpr std::uint8_t kGeroevTruda = 29;     // line 2, in operation
 constexpr std::uint8_t kBotanicalGarden = 4;  // planned, 25 pixels above Научная (5)
 constexpr std::uint8_t kNauchnaya = 5;

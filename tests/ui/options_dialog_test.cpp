@@ -14,10 +14,10 @@
 #include "form_fixture.h"
 #include "model/cp1251.h"
 #include "model/lookups.h"
+#include "shell/module_catalog.h"
 #include "shell/settings_store.h"
 #include "ui/help_file.h"
 #include "ui/options_dialog.h"
-#include "shell/module_catalog.h"
 #include "ui/radio_group.h"
 #include "ui/spin_edit.h"
 #include "ui/station_combo.h"
@@ -81,8 +81,13 @@ TEST_F(OptionsTest, OutOfBoundsStoredValuesAreShownAndStoredWithinBounds) {
 
 TEST_F(OptionsTest, ControlsStartFromTheSettingsInMemoryAndConfirmingStoresAllSeven) {
     AddCity();
-    Store(kKharkiv, {{"FstStation", 12}, {"ShowPopUp", 0}, {"UseWaitTime", 0}, {"ShowOnlyOptimal", 0},
-                     {"ArrangeByChanges", 1}, {"TimeDiff", 7}, {"ChangesDiff", 4}});
+    Store(kKharkiv, {{"FstStation", 12},
+                     {"ShowPopUp", 0},
+                     {"UseWaitTime", 0},
+                     {"ShowOnlyOptimal", 0},
+                     {"ArrangeByChanges", 1},
+                     {"TimeDiff", 7},
+                     {"ChangesDiff", 4}});
     Started();
     // A menu change in memory only is what the dialog starts from.
     form->N9->trigger();
@@ -400,10 +405,9 @@ TEST_F(OptionsTest, EveryControlOffersItsHelpTopic) {
     const auto help = THelpFile::Load(TUNNEX_HELP_FILE, error);
     ASSERT_TRUE(help) << error.toStdString();
     const std::vector<std::pair<QWidget*, int>> controls{
-        {dialog->ComboBox, 2031},  {dialog->CheckBox1, 2032}, {dialog->CheckBox2, 2033},
-        {dialog->SpinEdit1, 2034}, {dialog->SpinEdit2, 2035}, {dialog->ComboBox1, 2036},
-        {dialog->RadioGroup2, 2037}, {dialog->CheckBox3, 2038}, {dialog->OkBtn, 2040},
-        {dialog->CancelBtn, 2041}};
+        {dialog->ComboBox, 2031},  {dialog->CheckBox1, 2032}, {dialog->CheckBox2, 2033},   {dialog->SpinEdit1, 2034},
+        {dialog->SpinEdit2, 2035}, {dialog->ComboBox1, 2036}, {dialog->RadioGroup2, 2037}, {dialog->CheckBox3, 2038},
+        {dialog->OkBtn, 2040},     {dialog->CancelBtn, 2041}};
     for (const auto& [control, topic] : controls) {
         emit control->customContextMenuRequested(QPoint(2, 2));
         dialog->PopupMenu1->hide();

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QRadioButton>
 #include <QtTest/QTest>
 
 #include "form_fixture.h"
@@ -127,8 +127,8 @@ TEST_F(RouteCardTest, StaysWhereTheUserMovedItUntilTheNextSearch) {
     const QPoint automatic = Card().pos();
     const QPoint grip(Card().width() / 2, 8);
     QTest::mousePress(&Card(), Qt::LeftButton, {}, grip);
-    QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(40, 30)), Card().mapToGlobal(QPointF(grip + QPoint(40, 30))),
-                     Qt::NoButton, Qt::LeftButton, {});
+    QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(40, 30)),
+                     Card().mapToGlobal(QPointF(grip + QPoint(40, 30))), Qt::NoButton, Qt::LeftButton, {});
     QApplication::sendEvent(&Card(), &move);
     QTest::mouseRelease(&Card(), Qt::LeftButton, {}, grip + QPoint(40, 30));
     const QPoint moved = Card().pos();
@@ -165,7 +165,8 @@ TEST_F(RouteCardTest, NeverCoversTheRouteItShows) {
                         QTest::keyClick(&Card(), Qt::Key_PageDown);
                         EXPECT_GT(bar->value(), 0);
                     }
-                    EXPECT_TRUE(form->Image1->geometry().contains(Card().geometry())) << file << " " << a << " -> " << b;
+                    EXPECT_TRUE(form->Image1->geometry().contains(Card().geometry()))
+                        << file << " " << a << " -> " << b;
                     EXPECT_EQ(RouteUnderCard(), 0) << file << " " << a << " -> " << b << ", route " << i + 1;
                 }
             }

@@ -168,10 +168,17 @@ TEST(RouteFrame, RingLineOfCityOneTakesTheShortArc) {
     };
     // Every half of the ring, each pair in both orders, and stations at X 289.
     const TCase cases[] = {
-        {"top, right to left", 60, 100},   {"top, left to right", 100, 60},  {"left side", 150, 200},
-        {"left side, upward", 200, 150},   {"bottom", 250, 290},             {"bottom, backwards", 290, 250},
-        {"right side", 330, 20},           {"right side, downward", 20, 330}, {"right half, upper", 10, 60},
-        {"X 289 at the bottom", 270.1, 240}, {"X 289 at the top", 89.9, 120},
+        {"top, right to left", 60, 100},
+        {"top, left to right", 100, 60},
+        {"left side", 150, 200},
+        {"left side, upward", 200, 150},
+        {"bottom", 250, 290},
+        {"bottom, backwards", 290, 250},
+        {"right side", 330, 20},
+        {"right side, downward", 20, 330},
+        {"right half, upper", 10, 60},
+        {"X 289 at the bottom", 270.1, 240},
+        {"X 289 at the top", 89.9, 120},
     };
     for (const TCase& c : cases) {
         const QPoint p = OnRing(c.from);

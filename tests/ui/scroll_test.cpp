@@ -1,10 +1,10 @@
 // The scrolling strip of the About box and the thread that moves it.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QThread>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include "ui/image_control.h"
 #include "ui/scroll_strip.h"

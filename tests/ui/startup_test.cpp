@@ -1,19 +1,19 @@
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QRadioButton>
-#include <QAction>
 
 #include "form_fixture.h"
 #include "model/cp1251.h"
 #include "model/lookups.h"
-#include "shell/city_session.h"
 #include "shell/city_names.h"
+#include "shell/city_session.h"
 #include "shell/program_version.h"
 #include "shell/settings_store.h"
-#include "ui/splash_form.h"
 #include "ui/radio_group.h"
+#include "ui/splash_form.h"
 #include "ui/station_combo.h"
 #include "ui/station_hint.h"
 
@@ -34,11 +34,10 @@ TEST_F(FormTest, NoUsableModuleEndsWithExitCode5AndItsMessage) {
     AddCity("kharkiv.tnd.bak");
     environment.Messages.clear();
     EXPECT_EQ(Start(), 5);
-    EXPECT_EQ(environment.Messages,
-              (std::vector<std::string>{"Файлы данных в каталоге программы не подключены:\r\n"
-                                        "\r\ncode15.tnd \u2014 CityCode = 15, допустимо 1..14"
-                                        "\r\njunk.tnd \u2014 файл короче заголовка (12 байт)",
-                                        kNoModule}));
+    EXPECT_EQ(environment.Messages, (std::vector<std::string>{"Файлы данных в каталоге программы не подключены:\r\n"
+                                                              "\r\ncode15.tnd \u2014 CityCode = 15, допустимо 1..14"
+                                                              "\r\njunk.tnd \u2014 файл короче заголовка (12 байт)",
+                                                              kNoModule}));
 }
 
 TEST_F(FormTest, ACutModuleBesideGoodOnesIsNamedWithItsReasonAndAGoodOneOpens) {

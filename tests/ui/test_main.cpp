@@ -1,8 +1,8 @@
 // Windows on the offscreen platform (its screen is 800 wide); settings in a
 // folder of this test process, never the user's own.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     QTemporaryDir home;

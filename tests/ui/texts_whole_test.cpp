@@ -33,12 +33,12 @@ TEST_F(FormTest, EveryRouteEntryAndEveryStationNameShowsWhole) {
         auto loaded = std::make_unique<TLoadedCity>();
         std::unique_ptr<CityModule> module;
         std::string error;
-        ASSERT_TRUE(LoadCityFile(std::filesystem::path(TUNNEX_PROGRAM_DIR) / entry.FileName, TCity{}, *loaded,
-                                 module, error))
+        ASSERT_TRUE(
+            LoadCityFile(std::filesystem::path(TUNNEX_PROGRAM_DIR) / entry.FileName, TCity{}, *loaded, module, error))
             << error;
         for (int n = 1; n <= loaded->City.NumOfStations; ++n) {
-            const QString name =
-                QString::fromStdString(Cp1251ToUtf8(DisplayName(StoredName(loaded->City.Station(static_cast<std::uint8_t>(n))))));
+            const QString name = QString::fromStdString(
+                Cp1251ToUtf8(DisplayName(StoredName(loaded->City.Station(static_cast<std::uint8_t>(n))))));
             for (const TStationComboBox* list : lists)
                 EXPECT_LE(list->fontMetrics().horizontalAdvance(name), list->NameWidth())
                     << entry.FileName << ": " << name.toStdString();

@@ -35,11 +35,16 @@ std::string Escape(std::string_view utf8, const std::function<std::string(std::o
 
 std::string CommonEscape(char32_t c) {
     switch (c) {
-        case '\\': return "\\\\";
-        case '\n': return "\\n";
-        case '\r': return "\\r";
-        case '\t': return "\\t";
-        default: return {};
+    case '\\':
+        return "\\\\";
+    case '\n':
+        return "\\n";
+    case '\r':
+        return "\\r";
+    case '\t':
+        return "\\t";
+    default:
+        return {};
     }
 }
 

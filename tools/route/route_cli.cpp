@@ -14,8 +14,8 @@
 #include "engine/search_command.h"
 #include "model/cp1251.h"
 #include "model/lookups.h"
-#include "shell/city_loader.h"
 #include "shell/city_choice.h"
+#include "shell/city_loader.h"
 #include "shell/city_names.h"
 #include "shell/module_catalog.h"
 #include "shell/platform/program_directory.h"
@@ -87,9 +87,11 @@ bool ParseOptions(int argc, const char* const* argv, TOptions& o, std::string& e
             return true;
         };
         std::string v;
-        if (a == "--help" || a == "-h") o.Help = true;
-        else if (a == "--city") { if (!value(o.CityFile)) return false; }
-        else if (a == "--wait") {
+        if (a == "--help" || a == "-h")
+            o.Help = true;
+        else if (a == "--city") {
+            if (!value(o.CityFile)) return false;
+        } else if (a == "--wait") {
             if (!value(o.Wait)) return false;
             if (o.Wait != "day" && o.Wait != "evening" && o.Wait != "none") {
                 error = "--wait takes day, evening or none";
@@ -102,17 +104,25 @@ bool ParseOptions(int argc, const char* const* argv, TOptions& o, std::string& e
                 error = a + " takes a number 0..255";
                 return false;
             }
-        } else if (a == "--all") o.Settings.ShowOnlyOptimal = false;
-        else if (a == "--by-changes") o.Settings.ArrangeByChanges = true;
-        else if (a == "--unranked") o.Unranked = true;
-        else if (a == "--json") o.Json = true;
-        else if (a == "--legs") o.Legs = true;
-        else if (a == "--stations") o.Stations = true;
-        else if (a == "--dump") o.Dump = true;
+        } else if (a == "--all")
+            o.Settings.ShowOnlyOptimal = false;
+        else if (a == "--by-changes")
+            o.Settings.ArrangeByChanges = true;
+        else if (a == "--unranked")
+            o.Unranked = true;
+        else if (a == "--json")
+            o.Json = true;
+        else if (a == "--legs")
+            o.Legs = true;
+        else if (a == "--stations")
+            o.Stations = true;
+        else if (a == "--dump")
+            o.Dump = true;
         else if (a.size() > 1 && a[0] == '-' && (a[1] < '0' || a[1] > '9')) {
             error = "unknown option " + EscapedText(a);
             return false;
-        } else o.Positional.push_back(a);
+        } else
+            o.Positional.push_back(a);
     }
     return true;
 }
@@ -145,8 +155,7 @@ void PrintRoute(std::ostream& out, const TCity& city, const TRoute& r, const std
         return;
     }
     out << "{\"time\": " << int{r.Time} << ", \"changes\": " << int{r.Changes}
-        << ", \"stations\": " << NumberArray(r.Stations)
-        << ", \"change_stations\": " << NumberArray(r.ChangeStations)
+        << ", \"stations\": " << NumberArray(r.Stations) << ", \"change_stations\": " << NumberArray(r.ChangeStations)
         << ", \"lines\": " << LineArray(r.Lines) << ", \"text\": " << JsonString(RouteEntryText(r))
         << ", \"legs\": " << LegsJson(steps) << "}\n";
 }
@@ -166,8 +175,8 @@ void PrintStations(std::ostream& out, const TCity& city, bool json) {
         const TStation& s = city.Station(static_cast<std::uint8_t>(n));
         if (json) {
             out << "{\"number\": " << n << ", \"name\": " << JsonString(NameOf(city, n))
-                << ", \"line\": " << int{s.Line}
-                << ", \"in_operation\": " << (s.InOperation != 0 ? "true" : "false") << "}\n";
+                << ", \"line\": " << int{s.Line} << ", \"in_operation\": " << (s.InOperation != 0 ? "true" : "false")
+                << "}\n";
         } else {
             out << n << '\t' << EscapedText(NameOf(city, n)) << '\t' << int{s.Line} << '\t'
                 << (s.InOperation != 0 ? "open" : "closed") << '\n';
@@ -184,21 +193,19 @@ std::string WaitArray(const TWaitTable& t) {
 void PrintDump(std::ostream& out, const TLoadedCity& loaded) {
     const TCity& c = loaded.City;
     out << "{\n  \"FileVersion\": " << int{loaded.FileVersion} << ",\n  \"CityCode\": " << int{c.CityCode}
-        << ",\n  \"CityVersion\": " << int{loaded.CityVersion}
-        << ",\n  \"NumOfStations\": " << int{c.NumOfStations} << ",\n  \"NumOfLines\": " << int{c.NumOfLines}
-        << ",\n  \"DefFirstStation\": " << int{loaded.DefFirstStation}
+        << ",\n  \"CityVersion\": " << int{loaded.CityVersion} << ",\n  \"NumOfStations\": " << int{c.NumOfStations}
+        << ",\n  \"NumOfLines\": " << int{c.NumOfLines} << ",\n  \"DefFirstStation\": " << int{loaded.DefFirstStation}
         << ",\n  \"MaxChanges\": " << int{loaded.MaxChanges} << ",\n  \"IsNTime\": " << int{c.IsNTime}
         << ",\n  \"stations\": [\n";
     for (int n = 1; n <= c.NumOfStations; ++n) {
         const TStation& s = c.Station(static_cast<std::uint8_t>(n));
         out << "    {\"number\": " << n << ", \"NameLength\": " << int{s.NameLength}
-            << ", \"Name\": " << JsonString(NameOf(c, n)) << ", \"Line\": " << int{s.Line}
-            << ", \"X\": " << s.X << ", \"Y\": " << s.Y << ", \"Next\": " << int{s.Next}
-            << ", \"Prev\": " << int{s.Prev} << ", \"MinutesToNext\": " << int{s.MinutesToNext}
-            << ", \"MinutesToPrev\": " << int{s.MinutesToPrev} << ", \"BendToNextX\": " << s.BendToNextX
-            << ", \"BendToNextY\": " << s.BendToNextY << ", \"BendToPrevX\": " << s.BendToPrevX
-            << ", \"BendToPrevY\": " << s.BendToPrevY << ", \"InOperation\": " << int{s.InOperation}
-            << "}" << (n < c.NumOfStations ? "," : "") << "\n";
+            << ", \"Name\": " << JsonString(NameOf(c, n)) << ", \"Line\": " << int{s.Line} << ", \"X\": " << s.X
+            << ", \"Y\": " << s.Y << ", \"Next\": " << int{s.Next} << ", \"Prev\": " << int{s.Prev}
+            << ", \"MinutesToNext\": " << int{s.MinutesToNext} << ", \"MinutesToPrev\": " << int{s.MinutesToPrev}
+            << ", \"BendToNextX\": " << s.BendToNextX << ", \"BendToNextY\": " << s.BendToNextY
+            << ", \"BendToPrevX\": " << s.BendToPrevX << ", \"BendToPrevY\": " << s.BendToPrevY
+            << ", \"InOperation\": " << int{s.InOperation} << "}" << (n < c.NumOfStations ? "," : "") << "\n";
     }
     out << "  ],\n  \"transfers\": [";
     bool first = true;
@@ -212,8 +219,8 @@ void PrintDump(std::ostream& out, const TLoadedCity& loaded) {
                     << ", \"ToStation\": " << int{o.ToStation} << ", \"Minutes\": " << int{o.Minutes} << "}";
                 first = false;
             }
-    out << "\n  ],\n  \"day_waits\": " << WaitArray(c.DayWait)
-        << ",\n  \"evening_waits\": " << WaitArray(c.EveningWait) << "\n}\n";
+    out << "\n  ],\n  \"day_waits\": " << WaitArray(c.DayWait) << ",\n  \"evening_waits\": " << WaitArray(c.EveningWait)
+        << "\n}\n";
 }
 
 std::string Unix(std::string text) {
@@ -236,8 +243,7 @@ void ReportStation(std::ostream& err, const TCity& city, const std::string& argu
     quoted += '"';
     if (!m.Candidates.empty()) {
         err << "tunnex-route: " << quoted << " names " << m.Candidates.size() << " stations:\n"
-            << StationList(city, m.Candidates)
-            << "give more of the name, or the station's number from --stations\n";
+            << StationList(city, m.Candidates) << "give more of the name, or the station's number from --stations\n";
     } else if (!m.Nearest.empty()) {
         err << "tunnex-route: unknown station " << quoted << "; the nearest names:\n" << StationList(city, m.Nearest);
     } else {
@@ -337,8 +343,11 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         const auto optional = [](bool present, std::uint8_t v) {
             return present ? std::optional<std::uint8_t>(v) : std::nullopt;
         };
-        TCityInfo info{CityName(city.CityCode), city.NumOfLines, city.NumOfStations,
-                       loaded->OperatingStations, module->Path().filename().string(),
+        TCityInfo info{CityName(city.CityCode),
+                       city.NumOfLines,
+                       city.NumOfStations,
+                       loaded->OperatingStations,
+                       module->Path().filename().string(),
                        VersionText(optional(loaded->HasFileVersion, loaded->FileVersion),
                                    optional(loaded->HasCityVersion, loaded->CityVersion))};
         if (!o.Json) info.FileName = EscapedText(info.FileName);
@@ -349,8 +358,8 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     if (o.Unranked) {
         // The same wait choice as the search command, then the bare search.
         city.EffectiveWait = !request.Settings.UseWaitTime ? city.ZeroWait
-                             : request.DayChecked           ? city.DayWait
-                                                            : city.EveningWait;
+                             : request.DayChecked          ? city.DayWait
+                                                           : city.EveningWait;
         TRouteSearch search(city, *list, request.Settings.ChangesDiff, request.Settings.TimeDiff);
         search.FindRoutes(request.StartStation, request.EndStation);
     } else {

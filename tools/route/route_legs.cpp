@@ -7,14 +7,14 @@ namespace {
 
 std::string RideJson(const TRideStep& ride) {
     std::string out = "{\"kind\": \"ride\", \"line\": " + std::to_string(ride.Line) + ", \"stations\": [";
-    for (std::size_t i = 0; i < ride.Stations.size(); ++i)
-        out += (i ? ", " : "") + std::to_string(ride.Stations[i]);
+    for (std::size_t i = 0; i < ride.Stations.size(); ++i) out += (i ? ", " : "") + std::to_string(ride.Stations[i]);
     out += "], ";
     // A line without ends has no station to head for, only a way round.
     if (ride.Toward != 0)
         out += "\"toward\": " + std::to_string(ride.Toward);
     else
-        out += std::string("\"direction\": ") + (ride.Direction == TDirection::Forward ? "\"forward\"" : "\"backward\"");
+        out +=
+            std::string("\"direction\": ") + (ride.Direction == TDirection::Forward ? "\"forward\"" : "\"backward\"");
     return out + ", \"minutes\": " + std::to_string(ride.Minutes) + ", \"wait\": " + std::to_string(ride.Wait) + "}";
 }
 

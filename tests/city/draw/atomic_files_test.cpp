@@ -30,8 +30,7 @@ TEST(AtomicFiles, FailureLeavesNoTemporariesOrLaterFiles) {
     const std::filesystem::path folder = dir.path().toStdString();
     // The second file's target is a folder, so it cannot be replaced.
     std::filesystem::create_directories(folder / "B.dib" / "inside");
-    EXPECT_THROW(WriteFilesAtomically(folder, {{"A.dib", {1}}, {"B.dib", {2}}, {"C.dib", {3}}}),
-                 std::runtime_error);
+    EXPECT_THROW(WriteFilesAtomically(folder, {{"A.dib", {1}}, {"B.dib", {2}}, {"C.dib", {3}}}), std::runtime_error);
     EXPECT_FALSE(std::filesystem::exists(folder / "C.dib"));
     EXPECT_FALSE(std::filesystem::exists(folder / "A.dib.tmp"));
     EXPECT_FALSE(std::filesystem::exists(folder / "C.dib.tmp"));

@@ -1,7 +1,7 @@
 // The shipped city folders and the tnx-draw tool as the build runs it.
+#include <gtest/gtest.h>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -78,7 +78,8 @@ void ExpectOnlyKnownFaults(std::vector<std::string> (*find)(const SchemeLayout&)
         }
         if (known != knownFaults.end()) {
             for (const int station : known->second) {
-                EXPECT_TRUE(stillFaulty.count(station)) << "station " << station << " now draws right: drop it from the list";
+                EXPECT_TRUE(stillFaulty.count(station))
+                    << "station " << station << " now draws right: drop it from the list";
             }
         }
     }

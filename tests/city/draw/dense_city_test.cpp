@@ -1,8 +1,8 @@
 // The ring of the city with code 1 is drawn on the ellipse the route animation uses,
 // and a city as dense as that one sets its names condensed and may show a shared
 // name once.
-#include <QFontMetricsF>
 #include <gtest/gtest.h>
+#include <QFontMetricsF>
 
 #include <algorithm>
 #include <cmath>
@@ -27,7 +27,8 @@ constexpr double kCx = 289.0, kCy = 277.5, kRx = 141.5, kRy = 140.0;
 
 QPoint OnEllipse(double degrees) {
     const double a = degrees * std::numbers::pi / 180;
-    return {static_cast<int>(std::floor(kCx + kRx * std::cos(a))), static_cast<int>(std::floor(kCy + kRy * std::sin(a)))};
+    return {static_cast<int>(std::floor(kCx + kRx * std::cos(a))),
+            static_cast<int>(std::floor(kCy + kRy * std::sin(a)))};
 }
 
 // Four ring stations at the top, right, bottom and left of the ellipse, linked 1-2-3-4-1.

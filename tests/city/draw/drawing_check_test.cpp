@@ -33,7 +33,10 @@ TEST(DrawingCheck, NamesFileLineAndFieldOfEachProblem) {
         {[](auto& c) { c.Transfer(3, 40); }, "transfers.txt:2: To 40 is not a station"},
         {[](auto& c) { c.Get(3).line = 4; }, "station 3: Line 4 is not in lines.txt"},
         {[](auto& c) { c.Get(1).x = 591; }, "X, Y (591, 20) lies outside"},
-        {[](auto& c) { c.Get(1).bendToNext = Point{50, 600}; }, "BendNext (50, 600) lies outside"},
+        {[](auto& c) {
+             c.Get(1).bendToNext = Point{50, 600};
+         },
+         "BendNext (50, 600) lies outside"},
         {[](auto& c) { c.Station(2, 1, 30, 30); }, "No 2 is listed twice"},
         {[](auto& c) { c.Line(2, Qt::green); }, "lines.txt:2: Line 2 is listed twice"},
         {[](auto& c) { c.Line(12, Qt::green); }, "Line 12 is outside 1..11"},

@@ -69,8 +69,7 @@ TEST(PaletteReduction, FewColoursStayExactAndTableIsPadded) {
 
 TEST(PaletteReduction, RejectsMoreExactColoursThanTheTableHolds) {
     const QImage image = ManyShades();
-    EXPECT_THROW(ReduceToPalette(image, {qRgb(1, 1, 1), qRgb(2, 2, 2), qRgb(3, 3, 3)}, 2),
-                 std::invalid_argument);
+    EXPECT_THROW(ReduceToPalette(image, {qRgb(1, 1, 1), qRgb(2, 2, 2), qRgb(3, 3, 3)}, 2), std::invalid_argument);
     EXPECT_THROW(ReduceToPalette(image, {}, 0), std::invalid_argument);
     EXPECT_THROW(ReduceToPalette(image, {}, 257), std::invalid_argument);
 }

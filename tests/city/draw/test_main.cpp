@@ -1,6 +1,6 @@
 // Fonts and painting need a QGuiApplication, on the offscreen platform here.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+#include <QGuiApplication>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
