@@ -4,11 +4,13 @@
 #include <cmath>
 #include <map>
 
+#include "city/draw/scheme_style.h"
+
 namespace tnx::city::draw {
 namespace {
 
-// A mark this near the height of a name's row still reads as standing beside it.
-constexpr double kBesideTolerance = 3.0;
+// A mark whose ring reaches into the height of a name's row stands beside it.
+constexpr double kBesideTolerance = kMarkRadius + kMarkRingWidth / 2;
 // Rows of one list are about a line apart: names this close one over the other
 // read as one column.
 constexpr double kStackedGap = 3.0;
