@@ -91,8 +91,9 @@ std::vector<std::string> FindNamesReadWithOtherLines(const SchemeLayout& layout)
             if (lists.contains(&label)) continue;
             for (const StationLabel& other : layout.labels) {
                 const auto list = lists.find(&other);
-                if (list == lists.end() || !NamesStacked(label.ink, other.ink) ||
-                    OfOwnLines(list->second.colour, label, layout)) {
+                // A grey name of a station not yet open does not read on in a list of black ones.
+                if (list == lists.end() || other.inOperation != label.inOperation ||
+                    !NamesStacked(label.ink, other.ink) || OfOwnLines(list->second.colour, label, layout)) {
                     continue;
                 }
                 lists[&label] = list->second;

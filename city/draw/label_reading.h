@@ -24,8 +24,9 @@ bool NamesRunTogether(const QRectF& a, const QRectF& b);
 
 // One message per name that continues another line's list: it is not beside its
 // own mark, and it is stacked on a name of another line that is beside its mark,
-// or on a name that already reads as that line's. And one per pair of names that
-// run together on a row.
+// or on a name that already reads as that line's. A grey name of a station not in
+// operation does not read on in a list of black ones, nor the other way round.
+// And one message per pair of names that run together on a row.
 std::vector<std::string> FindNamesReadWithOtherLines(const SchemeLayout& layout);
 
 }  // namespace tnx::city::draw

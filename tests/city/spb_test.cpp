@@ -124,6 +124,13 @@ TEST_F(SaintPetersburg, OneChangeBeatsTwoToLadozhskaya) {
               std::vector<std::string>{"34 минуты, 1 пересадка"});
 }
 
+// Line 3, Приморская - Рыбацкое, 10 stations over 22.5 km: 32 minutes end to end as the
+// line ran until 2018 (de.wikipedia, "Linie 3 (Metro Sankt Petersburg)", Fahrzeit).
+TEST_F(SaintPetersburg, LineThreeTakesItsPublishedTime) {
+    const TCity& city = City();
+    EXPECT_NEAR(RidingMinutes(city, StationNamed(city, "Приморская"), StationNamed(city, "Рыбацкое")), 32, 2);
+}
+
 TEST_F(SaintPetersburg, EveryRideFollowsItsLine) {
     for (const std::string& wrong : WrongRides(City())) ADD_FAILURE() << wrong;
 }

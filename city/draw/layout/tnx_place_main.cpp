@@ -191,7 +191,8 @@ int main(int argc, char** argv) {
     const auto readsInto = [&](std::size_t a, const Placement& pa, std::size_t b, const Placement& pb) {
         const StationSource& sa = city.stations[shown[a]];
         const StationSource& sb = city.stations[shown[b]];
-        return !pa.besideMark && pb.besideMark && sa.line != sb.line && NamesStacked(pa.ink, pb.ink);
+        return !pa.besideMark && pb.besideMark && sa.line != sb.line && sa.inOperation == sb.inOperation &&
+               NamesStacked(pa.ink, pb.ink);
     };
     const auto localCost = [&](std::size_t a, std::size_t choice) {
         const Placement& placed = choices[a][choice];
