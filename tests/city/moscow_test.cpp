@@ -46,7 +46,7 @@ TEST_F(Moscow, ExportsTheShippedValues) {
     ASSERT_EQ(loaded.DefFirstStation, 109);
     EXPECT_EQ(Cp1251ToUtf8(StoredName(City().Station(109))), "Охотный ряд");
     EXPECT_EQ(City().Station(109).InOperation, 1);
-    EXPECT_NE(Cp1251ToUtf8(loaded.InfoText).find("Московского метрополитена"), std::string::npos);
+    EXPECT_NE(Cp1251ToUtf8(loaded.InfoText).find("о Московском метро"), std::string::npos);
 }
 
 TEST_F(Moscow, TheNetworkOf2002WithItsPlannedStations) {
