@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char* file : kFiles) {
         std::size_t end = text.find('\x1E', start);
         if (end == std::string::npos) end = text.size();
-        std::ofstream(folder / file, std::ios::binary) << text.substr(std::min(start, text.size()), end - std::min(start, end));
+        std::ofstream(folder / file, std::ios::binary)
+            << text.substr(std::min(start, text.size()), end - std::min(start, end));
         start = end + 1;
     }
     if (start < text.size()) {

@@ -47,7 +47,8 @@ std::string Describe(const StationLabel& label) {
 const StationMark* NearestOwnMark(const QRectF& ink, const QString& name, const SchemeLayout& layout) {
     const StationMark* own = nullptr;
     for (const StationMark& mark : layout.marks) {
-        if (mark.name == name && (own == nullptr || DistanceToRect(mark.centre, ink) < DistanceToRect(own->centre, ink))) {
+        if (mark.name == name &&
+            (own == nullptr || DistanceToRect(mark.centre, ink) < DistanceToRect(own->centre, ink))) {
             own = &mark;
         }
     }
@@ -91,8 +92,8 @@ std::string FindDrawingClash(const QRectF& ink, const SchemeLayout& layout) {
         }
     }
     for (const StationMark& mark : layout.marks) {
-        const double radius = mark.inOperation ? kMarkRadius + kMarkRingWidth / 2
-                                               : kPlannedMarkRadius + kPlannedMarkRingWidth / 2;
+        const double radius =
+            mark.inOperation ? kMarkRadius + kMarkRingWidth / 2 : kPlannedMarkRadius + kPlannedMarkRingWidth / 2;
         if (DistanceToRect(mark.centre, ink) < radius + kClearance) {
             return "touches a station mark";
         }
@@ -125,7 +126,8 @@ bool TrackCutsNameOff(const QRectF& ink, const QString& name, const SchemeLayout
     for (const TrackSegment& track : layout.tracks) {
         if (endsAtMark(track.points.front()) || endsAtMark(track.points.back())) continue;
         for (std::size_t i = 1; i < track.points.size(); ++i) {
-            if (sight.intersects(QLineF(track.points[i - 1], track.points[i])) == QLineF::BoundedIntersection) return true;
+            if (sight.intersects(QLineF(track.points[i - 1], track.points[i])) == QLineF::BoundedIntersection)
+                return true;
         }
     }
     return false;

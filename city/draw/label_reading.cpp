@@ -36,7 +36,8 @@ const StationMark* OwnMark(const StationLabel& label, const SchemeLayout& layout
     const QString name = ShownName(label);
     const StationMark* own = nullptr;
     for (const StationMark& mark : layout.marks) {
-        if (mark.name == name && (own == nullptr || Distance(mark.centre, label.ink) < Distance(own->centre, label.ink))) {
+        if (mark.name == name &&
+            (own == nullptr || Distance(mark.centre, label.ink) < Distance(own->centre, label.ink))) {
             own = &mark;
         }
     }

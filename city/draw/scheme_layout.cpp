@@ -54,8 +54,7 @@ QColor LineColour(const CitySource& city, int lineNumber) {
 }
 
 // The track between a station and its Next. Every link is drawn on its own.
-TrackSegment LinkSegment(const StationSource& from, const StationSource& to, const QColor& colour,
-                         bool onRing) {
+TrackSegment LinkSegment(const StationSource& from, const StationSource& to, const QColor& colour, bool onRing) {
     TrackSegment segment;
     segment.colour = colour;
     segment.planned = !from.inOperation || !to.inOperation;
@@ -104,9 +103,15 @@ StationLabel LayOutLabel(const StationSource& station, const QFontMetricsF& metr
     const QRectF box = LabelBox(PixelCentre(station.x, station.y), station.label, textSize);
     const auto indent = [&](double lineWidth) {
         switch (station.label.side) {
-            case LabelSide::W: case LabelSide::NW: case LabelSide::SW: return std::round(width - lineWidth);
-            case LabelSide::N: case LabelSide::S: return std::round((width - lineWidth) / 2);
-            default: return 0.0;
+        case LabelSide::W:
+        case LabelSide::NW:
+        case LabelSide::SW:
+            return std::round(width - lineWidth);
+        case LabelSide::N:
+        case LabelSide::S:
+            return std::round((width - lineWidth) / 2);
+        default:
+            return 0.0;
         }
     };
     label.baseline = QPointF(box.left() + indent(firstWidth), box.top() + metrics.ascent());
@@ -136,8 +141,7 @@ QString StationDisplayName(std::string_view storedName) {
     // One character may be a surrogate pair.
     for (const qsizetype suffixLength : {2, 3}) {
         const qsizetype tilde = name.size() - suffixLength;
-        if (tilde >= 0 && name[tilde] == u'~' &&
-            (suffixLength == 2 || name[tilde + 1].isHighSurrogate())) {
+        if (tilde >= 0 && name[tilde] == u'~' && (suffixLength == 2 || name[tilde + 1].isHighSurrogate())) {
             return name.left(tilde);
         }
     }
@@ -185,9 +189,8 @@ SchemeLayout LayOutScheme(const CitySource& city, const QFont& font) {
 
     const QFontMetricsF metrics(font);
     for (const StationSource& station : city.stations) {
-        layout.marks.push_back(
-            {PixelCentre(station.x, station.y), LineColour(city, station.line), station.inOperation,
-             StationDisplayName(station.name), station.number});
+        layout.marks.push_back({PixelCentre(station.x, station.y), LineColour(city, station.line), station.inOperation,
+                                StationDisplayName(station.name), station.number});
         // A hidden name is shown by a transfer partner of the same name.
         if (station.label.shown) {
             layout.labels.push_back(LayOutLabel(station, metrics));

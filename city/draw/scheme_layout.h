@@ -38,10 +38,10 @@ struct StationMark {
 struct StationLabel {
     int station = 0;
     QString text;
-    QPointF baseline;  // where the text is drawn from
+    QPointF baseline;    // where the text is drawn from
     QString secondLine;  // the rest of a name set in two lines
     QPointF secondBaseline;
-    QRectF ink;        // the pixels the glyphs cover
+    QRectF ink;  // the pixels the glyphs cover
     bool inOperation = false;
 };
 

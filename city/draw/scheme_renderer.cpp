@@ -41,8 +41,8 @@ void PaintTracks(QPainter& painter, const std::vector<TrackSegment>& tracks) {
 
 void PaintTransfers(QPainter& painter, const std::vector<TransferLink>& transfers) {
     // A light band with a dark edge, drawn under the marks so it joins them.
-    for (const auto& [width, colour] : {std::pair{kTransferOuterWidth, kTransferEdge},
-                                        std::pair{kTransferInnerWidth, kMarkFill}}) {
+    for (const auto& [width, colour] :
+         {std::pair{kTransferOuterWidth, kTransferEdge}, std::pair{kTransferInnerWidth, kMarkFill}}) {
         painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
         for (const TransferLink& link : transfers) {
             painter.drawLine(link.from, link.to);
@@ -93,8 +93,9 @@ QImage PaintScheme(const SchemeLayout& layout) {
 QImage RenderScheme(const CitySource& city) { return PaintScheme(LayOutScheme(city)); }
 
 std::vector<QRgb> SchemeColours(const CitySource& city) {
-    std::vector<QRgb> colours = {kBackground.rgb(), kMarkFill.rgb(), kTextColour.rgb(),
-                                 kPlannedTextColour.rgb(), kPlannedMarkRing.rgb(), kTransferEdge.rgb(), kRiverColour.rgb()};
+    std::vector<QRgb> colours = {kBackground.rgb(),        kMarkFill.rgb(),        kTextColour.rgb(),
+                                 kPlannedTextColour.rgb(), kPlannedMarkRing.rgb(), kTransferEdge.rgb(),
+                                 kRiverColour.rgb()};
     for (const LineSource& line : city.lines) {
         colours.push_back(qRgb(line.colour[0], line.colour[1], line.colour[2]));
     }

@@ -50,13 +50,11 @@ private:
 // Reads the fields of one row by column, naming the column in any error.
 class RowReader {
 public:
-    RowReader(const CityFolder& folder, std::string file, const TextRow& row,
-              std::span<const std::string_view> columns)
+    RowReader(const CityFolder& folder, std::string file, const TextRow& row, std::span<const std::string_view> columns)
         : folder_(folder), file_(std::move(file)), row_(row), columns_(columns) {
         if (row.fields.size() != columns.size()) {
-            throw SourceError(folder_.Where(file_, row.line) + ": expected " +
-                              std::to_string(columns.size()) + " fields separated by '|', found " +
-                              std::to_string(row.fields.size()));
+            throw SourceError(folder_.Where(file_, row.line) + ": expected " + std::to_string(columns.size()) +
+                              " fields separated by '|', found " + std::to_string(row.fields.size()));
         }
     }
 
@@ -65,8 +63,7 @@ public:
         try {
             return parse(std::string_view(row_.fields[column]));
         } catch (const FieldError& e) {
-            throw SourceError(folder_.Where(file_, row_.line) + ": " +
-                              std::string(columns_[column]) + ": " + e.what());
+            throw SourceError(folder_.Where(file_, row_.line) + ": " + std::string(columns_[column]) + ": " + e.what());
         }
     }
 
@@ -108,8 +105,7 @@ constexpr ConstantKey kConstantKeys[] = {
     {"FileVersion", false, [](CitySource& c, std::string_view v) { c.fileVersion = Byte(v); }},
     {"CityCode", true, [](CitySource& c, std::string_view v) { c.cityCode = Byte(v); }},
     {"CityVersion", true, [](CitySource& c, std::string_view v) { c.cityVersion = Byte(v); }},
-    {"DefFirstStation", true,
-     [](CitySource& c, std::string_view v) { c.defFirstStation = Byte(v); }},
+    {"DefFirstStation", true, [](CitySource& c, std::string_view v) { c.defFirstStation = Byte(v); }},
     {"MaxChanges", false, [](CitySource& c, std::string_view v) { c.maxChanges = Byte(v); }},
     {"IsNTime", false, [](CitySource& c, std::string_view v) { c.isNTime = Byte(v); }},
 };
@@ -123,8 +119,7 @@ void ReadCityConstants(const CityFolder& folder, CitySource& city) {
         const std::string& key = row.fields[0];
         const auto known = std::find_if(std::begin(kConstantKeys), std::end(kConstantKeys),
                                         [&](const ConstantKey& k) { return k.name == key; });
-        if (known == std::end(kConstantKeys))
-            throw SourceError(where + ": unknown key \"" + key + "\"");
+        if (known == std::end(kConstantKeys)) throw SourceError(where + ": unknown key \"" + key + "\"");
         bool& keySeen = seen[known - std::begin(kConstantKeys)];
         if (keySeen) throw SourceError(where + ": " + key + ": given twice");
         keySeen = true;
@@ -136,14 +131,12 @@ void ReadCityConstants(const CityFolder& folder, CitySource& city) {
     }
     for (std::size_t i = 0; i < std::size(kConstantKeys); ++i) {
         if (kConstantKeys[i].required && !seen[i])
-            throw SourceError(folder.Path() + "/" + file + ": missing key " +
-                              std::string(kConstantKeys[i].name));
+            throw SourceError(folder.Path() + "/" + file + ": missing key " + std::string(kConstantKeys[i].name));
     }
 }
 
 void ReadLines(const CityFolder& folder, CitySource& city) {
-    static constexpr std::string_view kColumns[] = {"Line", "Colour", "DayWait", "EveningWait",
-                                                    "Name"};
+    static constexpr std::string_view kColumns[] = {"Line", "Colour", "DayWait", "EveningWait", "Name"};
     const std::string file = "lines.txt";
     for (const TextRow& row : SplitRows(folder.Read(file), '|')) {
         const RowReader reader(folder, file, row, kColumns);
@@ -161,9 +154,8 @@ void ReadLines(const CityFolder& folder, CitySource& city) {
 }
 
 void ReadStations(const CityFolder& folder, CitySource& city) {
-    static constexpr std::string_view kColumns[] = {
-        "No",     "Name",   "Line",     "X",        "Y",    "Next", "Prev",
-        "ToNext", "ToPrev", "Open",     "BendNext", "BendPrev", "Label"};
+    static constexpr std::string_view kColumns[] = {"No",     "Name",   "Line", "X",        "Y",        "Next", "Prev",
+                                                    "ToNext", "ToPrev", "Open", "BendNext", "BendPrev", "Label"};
     const std::string file = "stations.txt";
     for (const TextRow& row : SplitRows(folder.Read(file), '|')) {
         const RowReader reader(folder, file, row, kColumns);
@@ -204,8 +196,7 @@ void ReadTransfers(const CityFolder& folder, CitySource& city) {
 
 void ReadInfo(const CityFolder& folder, CitySource& city) {
     // One field per line: '\n' never occurs inside a row.
-    for (TextRow& row : SplitRows(folder.Read("info.txt"), '\n'))
-        city.info.push_back(std::move(row.fields.front()));
+    for (TextRow& row : SplitRows(folder.Read("info.txt"), '\n')) city.info.push_back(std::move(row.fields.front()));
 }
 
 // Optional: a city without rivers.txt draws no river.
@@ -218,9 +209,8 @@ void ReadRivers(const CityFolder& folder, CitySource& city) {
         RiverSource river;
         river.name = reader.Text(0);
         river.width = reader.Integer(1, 1, kMaxRiverWidth);
-        river.points = reader.Get(2, [](std::string_view text) {
-            return ParsePolyline(text, kRiverLowest, kRiverHighest);
-        });
+        river.points =
+            reader.Get(2, [](std::string_view text) { return ParsePolyline(text, kRiverLowest, kRiverHighest); });
         river.where = reader.Location();
         city.rivers.push_back(std::move(river));
     }

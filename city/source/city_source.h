@@ -51,7 +51,7 @@ struct LabelPlacement {
     LabelSide side = LabelSide::E;
     int dx = 0;
     int dy = 0;
-    bool shown = true;  // false ("-"): an interchange partner of the same name shows it
+    bool shown = true;      // false ("-"): an interchange partner of the same name shows it
     bool twoLines = false;  // "W/": the name broken in two lines, as crowded schemes set long names
 };
 
@@ -100,7 +100,7 @@ struct CitySource {
     std::vector<LineSource> lines;        // ordered by number
     std::vector<StationSource> stations;  // ordered by number
     std::vector<TransferSource> transfers;
-    std::vector<std::string> info;  // UTF-8 lines
+    std::vector<std::string> info;    // UTF-8 lines
     std::vector<RiverSource> rivers;  // in file order; empty without rivers.txt
 };
 

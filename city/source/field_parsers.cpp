@@ -38,8 +38,8 @@ int ParseHexByte(std::string_view text) {
 
 int ParseInteger(std::string_view text, int low, int high) {
     const auto expected = [&] {
-        return "expected a whole number from " + std::to_string(low) + " to " +
-               std::to_string(high) + ", found " + Quoted(text);
+        return "expected a whole number from " + std::to_string(low) + " to " + std::to_string(high) + ", found " +
+               Quoted(text);
     };
     if (text.empty()) throw FieldError("expected a whole number, found nothing");
     if (text.front() == '+') throw FieldError(expected());
@@ -92,8 +92,7 @@ std::vector<Point> ParsePolyline(std::string_view text, int low, int high) {
         if (parts.size() != 2) throw FieldError("expected points X,Y separated by blanks, found " + Quoted(pair));
         points.push_back({ParseInteger(parts[0], low, high), ParseInteger(parts[1], low, high)});
     }
-    if (points.size() < 2)
-        throw FieldError("expected at least two points X,Y, found " + std::to_string(points.size()));
+    if (points.size() < 2) throw FieldError("expected at least two points X,Y, found " + std::to_string(points.size()));
     return points;
 }
 
@@ -124,8 +123,7 @@ LabelPlacement ParseLabel(std::string_view text) {
             known = true;
         }
     }
-    if (!known)
-        throw FieldError("expected one of N, NE, E, SE, S, SW, W, NW, found " + Quoted(point));
+    if (!known) throw FieldError("expected one of N, NE, E, SE, S, SW, W, NW, found " + Quoted(point));
     if (parts.size() == 3) {
         placement.dx = ParseInteger(parts[1], -1000, 1000);
         placement.dy = ParseInteger(parts[2], -1000, 1000);

@@ -17,8 +17,8 @@ class CityFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder_ = fs::temp_directory_path() /
-                  ("tnx_city_folder_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                  ("tnx_city_folder_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         files_ = {
@@ -102,23 +102,19 @@ TEST_F(CityFolderTest, RejectsRowsOfTheWrongWidth) {
 }
 
 TEST_F(CityFolderTest, RejectsBadConstants) {
-    EXPECT_NE(ErrorOf("city.txt", "file = a\nColour = red\n").find("unknown key \"Colour\""),
-              std::string::npos);
-    EXPECT_NE(ErrorOf("city.txt", "file = a\nfile = b\n").find("city.txt:2: file: given twice"),
-              std::string::npos);
+    EXPECT_NE(ErrorOf("city.txt", "file = a\nColour = red\n").find("unknown key \"Colour\""), std::string::npos);
+    EXPECT_NE(ErrorOf("city.txt", "file = a\nfile = b\n").find("city.txt:2: file: given twice"), std::string::npos);
     EXPECT_NE(ErrorOf("city.txt", "file = a\nCityCode = 1\nCityVersion = 1\n").find("missing key DefFirstStation"),
               std::string::npos);
-    EXPECT_NE(ErrorOf("city.txt", "file = a\nCityCode = 300\n").find("city.txt:2: CityCode:"),
-              std::string::npos);
+    EXPECT_NE(ErrorOf("city.txt", "file = a\nCityCode = 300\n").find("city.txt:2: CityCode:"), std::string::npos);
     EXPECT_NE(ErrorOf("city.txt", "file\n").find("expected key = value"), std::string::npos);
 }
 
 TEST_F(CityFolderTest, RejectsNumbersOutsideTheFormat) {
-    EXPECT_NE(ErrorOf("lines.txt", "12 | #000000 | 1 | 1 | Лишняя\n").find("lines.txt:1: Line:"),
-              std::string::npos);
-    EXPECT_NE(ErrorOf("stations.txt", "181 | A | 1 | 20 | 20 | 0 | 0 | 0 | 0 | 1 | - | - | N\n")
-                  .find("stations.txt:1: No:"),
-              std::string::npos);
+    EXPECT_NE(ErrorOf("lines.txt", "12 | #000000 | 1 | 1 | Лишняя\n").find("lines.txt:1: Line:"), std::string::npos);
+    EXPECT_NE(
+        ErrorOf("stations.txt", "181 | A | 1 | 20 | 20 | 0 | 0 | 0 | 0 | 1 | - | - | N\n").find("stations.txt:1: No:"),
+        std::string::npos);
 }
 
 TEST_F(CityFolderTest, MissingFileOrFolder) {

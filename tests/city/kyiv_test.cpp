@@ -109,8 +109,7 @@ TEST_F(Kyiv, OneChangeBeatsTwoFromTheLeftBank) {
     // optimal routes are shown.
     EXPECT_EQ(ListedEntries(*kyiv_, "Харьковская", "Оболонь", false),
               (std::vector<std::string>{"39 минут, 1 пересадка", "46 минут, 2 пересадки"}));
-    EXPECT_EQ(ListedEntries(*kyiv_, "Харьковская", "Оболонь", true),
-              std::vector<std::string>{"39 минут, 1 пересадка"});
+    EXPECT_EQ(ListedEntries(*kyiv_, "Харьковская", "Оболонь", true), std::vector<std::string>{"39 минут, 1 пересадка"});
 }
 
 TEST_F(Kyiv, TheWesternArmRunsWestNorthWest) {

@@ -57,9 +57,10 @@ TEST_F(Moscow, TheNetworkOf2002WithItsPlannedStations) {
     for (int line = 1; line <= 11; ++line) EXPECT_EQ(perLine[line], expected[line]) << "line " << line;
 
     // Fourteen stations being built or planned, and Воробьёвы горы closed for rebuilding.
-    const char* closed[] = {"Суворовская", "Тропарёво", "Воробьёвы горы", "Ховрино", "Братеево", "Парк Победы",
-                            "Славянский бульвар", "Строгино", "Волоколамская", "Жулебино", "Новокосино",
-                            "Бульвар Дмитрия Донского", "Борисово", "Шипиловская", "Зябликово"};
+    const char* closed[] = {"Суворовская",   "Тропарёво",   "Воробьёвы горы",     "Ховрино",
+                            "Братеево",      "Парк Победы", "Славянский бульвар", "Строгино",
+                            "Волоколамская", "Жулебино",    "Новокосино",         "Бульвар Дмитрия Донского",
+                            "Борисово",      "Шипиловская", "Зябликово"};
     for (const char* name : closed) EXPECT_EQ(city.Station(Named(name)).InOperation, 0) << name;
     EXPECT_EQ(StationsInOperation(city), 177 - static_cast<int>(std::size(closed)));
     for (const std::string& problem : NetworkProblems(city)) ADD_FAILURE() << problem;

@@ -57,8 +57,7 @@ std::unique_ptr<ShippedCity> LoadShippedCity(const std::string& file) {
     auto shipped = std::make_unique<ShippedCity>();
     const TCity previous;
     const std::filesystem::path path = std::filesystem::path(TUNNEX_PROGRAM_DIR) / (file + ".tnd");
-    if (!LoadCityFile(path, previous, *shipped->loaded, shipped->module, shipped->error) &&
-        shipped->error.empty()) {
+    if (!LoadCityFile(path, previous, *shipped->loaded, shipped->module, shipped->error) && shipped->error.empty()) {
         shipped->error = "cannot load " + path.string();
     }
     return shipped;
@@ -86,8 +85,8 @@ std::string CheckKnownTrip(ShippedCity& shipped, const KnownTrip& trip) {
     std::string problem;
     if (outcome.Entries.front() != trip.firstEntry) problem += "first listed \"" + outcome.Entries.front() + "\"";
     if (!(outcome.ShownRouteTransfers == transfers)) {
-        problem += (problem.empty() ? "" : "; ") + std::string("changes at ") +
-                   Names(city, outcome.ShownRouteTransfers);
+        problem +=
+            (problem.empty() ? "" : "; ") + std::string("changes at ") + Names(city, outcome.ShownRouteTransfers);
     }
     return problem;
 }
@@ -177,8 +176,10 @@ std::vector<std::string> NetworkProblems(const TCity& city) {
     for (int n = 1; n <= city.NumOfStations; ++n) {
         const TStation& s = city.Station(static_cast<std::uint8_t>(n));
         const std::string name = Utf8Name(city, static_cast<std::uint8_t>(n));
-        if (s.Next != 0 && (s.MinutesToNext < 1 || s.MinutesToNext > kLongestRide)) problems.push_back(name + ": ride to next");
-        if (s.Prev != 0 && (s.MinutesToPrev < 1 || s.MinutesToPrev > kLongestRide)) problems.push_back(name + ": ride to prev");
+        if (s.Next != 0 && (s.MinutesToNext < 1 || s.MinutesToNext > kLongestRide))
+            problems.push_back(name + ": ride to next");
+        if (s.Prev != 0 && (s.MinutesToPrev < 1 || s.MinutesToPrev > kLongestRide))
+            problems.push_back(name + ": ride to prev");
 
         const std::string_view stored = StoredName(s);
         const bool suffixed = DisplayName(stored).size() != stored.size();
@@ -189,8 +190,8 @@ std::vector<std::string> NetworkProblems(const TCity& city) {
         }
         bool shownTwice = false;
         for (int m = 1; m <= city.NumOfStations; ++m) {
-            shownTwice |= m != n && DisplayName(StoredName(city.Station(static_cast<std::uint8_t>(m)))) ==
-                                        DisplayName(stored);
+            shownTwice |=
+                m != n && DisplayName(StoredName(city.Station(static_cast<std::uint8_t>(m)))) == DisplayName(stored);
         }
         if (suffixed != shownTwice) problems.push_back(name + ": suffix without a namesake, or namesake without one");
     }
@@ -207,8 +208,7 @@ std::vector<std::string> NetworkProblems(const TCity& city) {
     for (int a = 1; a <= city.NumOfLines; ++a) {
         for (int b = 1; b <= city.NumOfLines; ++b) {
             for (int k = 1; k <= 2; ++k) {
-                const TTransferOption& o =
-                    city.Transfer(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), k);
+                const TTransferOption& o = city.Transfer(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), k);
                 if (o.Minutes == 0) continue;
                 if (!city.Station(o.FromStation).InOperation || !city.Station(o.ToStation).InOperation) {
                     problems.push_back(Utf8Name(city, o.FromStation) + " - " + Utf8Name(city, o.ToStation) +

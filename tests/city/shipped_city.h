@@ -35,16 +35,15 @@ std::uint8_t StationNamed(const TCity& city, std::string_view utf8Name);
 struct KnownTrip {
     const char* from;
     const char* to;
-    const char* firstEntry;                  // "28 минут, 1 пересадка"
-    std::vector<const char*> transferAt;     // both stations of every transfer, any order
+    const char* firstEntry;               // "28 минут, 1 пересадка"
+    std::vector<const char*> transferAt;  // both stations of every transfer, any order
 };
 
 // Empty when the program lists the trip as expected; otherwise what it listed instead.
 std::string CheckKnownTrip(ShippedCity& city, const KnownTrip& trip);
 
 // The entries the search command lists for a trip with the day waits.
-std::vector<std::string> ListedEntries(ShippedCity& city, std::string_view from, std::string_view to,
-                                       bool onlyOptimal);
+std::vector<std::string> ListedEntries(ShippedCity& city, std::string_view from, std::string_view to, bool onlyOptimal);
 
 // Every ordered pair of stations in operation between which a search with at most
 // `changes` transfers stores no route, as "FROM -> TO".

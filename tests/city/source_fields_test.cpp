@@ -47,8 +47,7 @@ TEST(ParseBend, DashMeansNone) {
     const auto bend = ParseBend("130, 355");
     ASSERT_TRUE(bend.has_value());
     EXPECT_EQ(*bend, (Point{130, 355}));
-    for (const char* bad : {"", "130", "1,2,3", "a,b", "70000,1"})
-        EXPECT_THROW(ParseBend(bad), FieldError) << bad;
+    for (const char* bad : {"", "130", "1,2,3", "a,b", "70000,1"}) EXPECT_THROW(ParseBend(bad), FieldError) << bad;
 }
 
 TEST(ParseLabel, SideWithOptionalOffset) {
@@ -71,8 +70,7 @@ TEST(ParseLabel, SideWithOptionalOffset) {
 }
 
 TEST(ParsePolyline, TwoOrMorePointsSeparatedByBlanks) {
-    EXPECT_EQ(ParsePolyline(" -30,5\t600,7  12,-1 ", -50, 700),
-              (std::vector<Point>{{-30, 5}, {600, 7}, {12, -1}}));
+    EXPECT_EQ(ParsePolyline(" -30,5\t600,7  12,-1 ", -50, 700), (std::vector<Point>{{-30, 5}, {600, 7}, {12, -1}}));
     for (const char* bad : {"", "1,2", "1,2,3 4,5", "1,2;3,4", "1,2 3", "1 2 3 4", "1,2 701,0", "a,b 1,2"})
         EXPECT_THROW(ParsePolyline(bad, -50, 700), FieldError) << bad;
 }

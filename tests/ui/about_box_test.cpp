@@ -38,8 +38,8 @@ protected:
         ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
     }
     std::unique_ptr<TAboutBox> Box() {
-        return std::make_unique<TAboutBox>(nullptr, environment,
-                                           TAboutSources{"2.20.3", "9", programFile, Folder(), ScanCityModules(Folder())});
+        return std::make_unique<TAboutBox>(
+            nullptr, environment, TAboutSources{"2.20.3", "9", programFile, Folder(), ScanCityModules(Folder())});
     }
     std::unique_ptr<TAboutBox> Shown() {
         auto box = Box();
@@ -169,9 +169,8 @@ TEST_F(AboutTest, CloseButtonClosesAndTheAboutCommandShowsTheBoxForTheLoadedProg
         EXPECT_NE(about, nullptr);
         EXPECT_TRUE(form->AnimationPause.Paused());
         if (about != nullptr) {
-            EXPECT_TRUE(about->Version->toPlainText().startsWith(
-                QString::fromStdString("Внутренняя версия " + form->ProgramVersionText + " сборка " +
-                                       form->ProgramBuildText + "\nСоздано ")));
+            EXPECT_TRUE(about->Version->toPlainText().startsWith(QString::fromStdString(
+                "Внутренняя версия " + form->ProgramVersionText + " сборка " + form->ProgramBuildText + "\nСоздано ")));
         }
         return 0;
     };

@@ -28,7 +28,8 @@ using namespace tnx::city::draw;
 constexpr const char* kSideNames[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
 
 bool TouchesDrawing(const QRectF& ink, const SchemeLayout& layout) {
-    const bool onScheme = ink.left() >= 0 && ink.top() >= 0 && ink.right() <= kSchemeWidth && ink.bottom() <= kSchemeHeight;
+    const bool onScheme =
+        ink.left() >= 0 && ink.top() >= 0 && ink.right() <= kSchemeWidth && ink.bottom() <= kSchemeHeight;
     return !onScheme || !FindDrawingClash(ink, layout).empty();
 }
 
@@ -96,7 +97,9 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: tnx-place CITY_FOLDER [--radius R] [--iterations N] [--region X0,Y0,X1,Y1] [--owner-weight W] [--write]\n");
+        std::fprintf(stderr,
+                     "usage: tnx-place CITY_FOLDER [--radius R] [--iterations N] [--region X0,Y0,X1,Y1] "
+                     "[--owner-weight W] [--write]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -115,7 +118,8 @@ int main(int argc, char** argv) {
     for (int side = 0; side < 8; ++side) {
         for (int twoLines = 0; twoLines < 2; ++twoLines) {
             CitySource variant = city;
-            for (StationSource& station : variant.stations) station.label = {LabelSide(side), 0, 0, true, twoLines == 1};
+            for (StationSource& station : variant.stations)
+                station.label = {LabelSide(side), 0, 0, true, twoLines == 1};
             std::vector<QRectF> inks;
             for (const StationLabel& label : LayOutScheme(variant).labels) inks.push_back(label.ink);
             baseInk.push_back(inks);
@@ -141,8 +145,8 @@ int main(int argc, char** argv) {
                         if (!movable && !current) continue;
                         if (!current && (std::abs(dx) > options.radius || std::abs(dy) > options.radius)) continue;
                         const QRectF ink = baseInk[side * 2 + twoLines][s].translated(dx, dy);
-                        const double cost = 1.5 * (std::abs(dx) + std::abs(dy)) + (twoLines ? 6 : 0) + (side % 2 ? 2 : 0) +
-                                            (side == 0 || side == 4 ? 1 : 0);
+                        const double cost = 1.5 * (std::abs(dx) + std::abs(dy)) + (twoLines ? 6 : 0) +
+                                            (side % 2 ? 2 : 0) + (side == 0 || side == 4 ? 1 : 0);
                         all.push_back({label, ink, cost + OwnerPenalty(station, ink, drawing, options.ownerWeight),
                                        !TouchesDrawing(ink, drawing), NameBesideMark(ink, markCentre)});
                     }
@@ -158,14 +162,16 @@ int main(int argc, char** argv) {
             std::printf("no spot of its own: station %d \"%s\"\n", station.number, name.toStdString().c_str());
         }
         if (free.empty()) {
-            std::printf("no free spot: station %d \"%s\"\n", station.number, std::string(StationDisplayName(station.name).toStdString()).c_str());
+            std::printf("no free spot: station %d \"%s\"\n", station.number,
+                        std::string(StationDisplayName(station.name).toStdString()).c_str());
             for (Placement& p : all) p.cost += 1000;
             std::sort(all.begin(), all.end(), [](const Placement& a, const Placement& b) { return a.cost < b.cost; });
             all.resize(std::min<std::size_t>(all.size(), 200));
             free = all;
         }
         // Cheapest first: the search below draws mostly from the front.
-        std::stable_sort(free.begin(), free.end(), [](const Placement& a, const Placement& b) { return a.cost < b.cost; });
+        std::stable_sort(free.begin(), free.end(),
+                         [](const Placement& a, const Placement& b) { return a.cost < b.cost; });
         shown.push_back(s);
         choices.push_back(free);
     }
@@ -173,8 +179,9 @@ int main(int argc, char** argv) {
     // Annealing over one placement per name; a touching pair costs like a blocked name.
     std::vector<std::size_t> pick(shown.size());
     for (std::size_t k = 0; k < shown.size(); ++k) {
-        pick[k] = std::min_element(choices[k].begin(), choices[k].end(), [](auto& a, auto& b) { return a.cost < b.cost; }) -
-                  choices[k].begin();
+        pick[k] =
+            std::min_element(choices[k].begin(), choices[k].end(), [](auto& a, auto& b) { return a.cost < b.cost; }) -
+            choices[k].begin();
     }
     std::vector<std::vector<std::size_t>> neighbours(shown.size());
     for (std::size_t a = 0; a < shown.size(); ++a) {
@@ -200,7 +207,8 @@ int main(int argc, char** argv) {
         for (std::size_t b : neighbours[a]) {
             const Placement& other = choices[b][pick[b]];
             if (NamesTouch(placed.ink, other.ink)) cost += 1000;
-            if (readsInto(a, placed, b, other) || readsInto(b, other, a, placed) || NamesRunTogether(placed.ink, other.ink)) {
+            if (readsInto(a, placed, b, other) || readsInto(b, other, a, placed) ||
+                NamesRunTogether(placed.ink, other.ink)) {
                 cost += options.ownerWeight;
             }
         }

@@ -1,7 +1,7 @@
 // The shipped city folders and the tnx-draw tool as the build runs it.
+#include <gtest/gtest.h>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -84,7 +84,8 @@ void ExpectOnlyKnownFaults(std::vector<std::string> (*find)(const SchemeLayout&)
         }
         if (known != knownFaults.end()) {
             for (const int station : known->second) {
-                EXPECT_TRUE(stillFaulty.count(station)) << "station " << station << " now draws right: drop it from the list";
+                EXPECT_TRUE(stillFaulty.count(station))
+                    << "station " << station << " now draws right: drop it from the list";
             }
         }
     }
@@ -102,9 +103,7 @@ TEST(CityFolders, EveryNameReadsWithItsOwnLine) {
     ExpectOnlyKnownFaults(FindNamesReadWithOtherLines, "name of station %d", kNamesStillReadWithOtherLines);
 }
 
-TEST(CityFolders, NoMarkLiesOnARiver) {
-    ExpectOnlyKnownFaults(FindMarksOnRivers, "mark of station %d", {});
-}
+TEST(CityFolders, NoMarkLiesOnARiver) { ExpectOnlyKnownFaults(FindMarksOnRivers, "mark of station %d", {}); }
 
 // Stations of one name joined by transfers show the name once.
 TEST(CityFolders, TransferPartnersOfOneNameShowItOnce) {
@@ -135,8 +134,8 @@ TEST(CityFolders, TransferPartnersOfOneNameShowItOnce) {
         for (const StationLabel& label : LayOutScheme(city).labels) ++labels[group.at(label.station)];
         for (const auto& [first, count] : members) {
             if (count > 1) {
-                EXPECT_EQ(labels[first], 1) << name.at(first).toStdString() << " " << first << " and " << count - 1
-                                            << " more";
+                EXPECT_EQ(labels[first], 1)
+                    << name.at(first).toStdString() << " " << first << " and " << count - 1 << " more";
             }
         }
     }

@@ -29,7 +29,8 @@ protected:
 
     bool Mentions(const std::string& text) const {
         const auto found = Found();
-        return std::any_of(found.begin(), found.end(), [&](const std::string& f) { return f.find(text) != std::string::npos; });
+        return std::any_of(found.begin(), found.end(),
+                           [&](const std::string& f) { return f.find(text) != std::string::npos; });
     }
 
     SchemeLayout layout_;
@@ -48,7 +49,7 @@ TEST(NameBesideMark, LevelWithTheRowOnEitherSideButNotAtACorner) {
 TEST(NamesStackedAndRunTogether, ByTheGapAndHowMuchTheyShare) {
     const QRectF a(100, 100, 40, 10);
     EXPECT_TRUE(NamesStacked(a, {110, 112, 60, 10}));
-    EXPECT_TRUE(NamesStacked(a, {100, 87, 16, 10}) ) << "above, a short name within the column";
+    EXPECT_TRUE(NamesStacked(a, {100, 87, 16, 10})) << "above, a short name within the column";
     EXPECT_FALSE(NamesStacked(a, {100, 115, 40, 10})) << "a row apart and more";
     EXPECT_FALSE(NamesStacked(a, {125, 112, 40, 10})) << "sharing less than half of the shorter";
     EXPECT_FALSE(NamesStacked(a, {100, 105, 40, 10})) << "overlapping is a clash, not a list";
@@ -67,16 +68,17 @@ TEST_F(ReadingTest, ANameUnderAnotherLinesListContinuesIt) {
     Station(3, kBlue, {160, 140}, 106, 124, "Gamma");  // its mark is below and right
     Station(4, kBlue, {180, 152}, 106, 136, "Delta");  // under Gamma: read on with it
     const auto found = Found();
-    EXPECT_TRUE(Mentions("name of station 3 \"Gamma\" reads as another line's: it continues the list of station 2 \"Beta\""));
+    EXPECT_TRUE(
+        Mentions("name of station 3 \"Gamma\" reads as another line's: it continues the list of station 2 \"Beta\""));
     EXPECT_TRUE(Mentions("name of station 4 \"Delta\" reads as another line's: it continues the list of station 2"));
     EXPECT_EQ(found.size(), 2u);
 }
 
 TEST_F(ReadingTest, OwnLinesCornerNamesAndNamesBesideTheirMarksReadRight) {
     Station(1, kRed, {100, 105}, 106, 100, "Alpha");
-    Station(2, kRed, {130, 140}, 106, 112, "Beta");     // line 1's own, at a corner
-    Station(3, kBlue, {294, 129}, 300, 124, "Gamma");   // beside its own mark
-    Station(4, kBlue, {310, 160}, 300, 136, "Delta");   // under Gamma, its own line's
+    Station(2, kRed, {130, 140}, 106, 112, "Beta");    // line 1's own, at a corner
+    Station(3, kBlue, {294, 129}, 300, 124, "Gamma");  // beside its own mark
+    Station(4, kBlue, {310, 160}, 300, 136, "Delta");  // under Gamma, its own line's
     EXPECT_TRUE(Found().empty()) << Found().front();
 }
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include "city/draw/label_clashes.h"
 #include "city/draw/label_placement.h"
 #include "city/draw/scheme_layout.h"
-#include <QFontMetricsF>
 
 #include "synthetic_city.h"
 

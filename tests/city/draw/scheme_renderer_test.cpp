@@ -119,8 +119,8 @@ double TextDirection(LabelSide side, bool inOperation, int* darkest = nullptr) {
 
 TEST(SchemeRenderer, NamesAppearOnTheirLabelledSide) {
     const std::pair<LabelSide, double> sides[] = {
-        {LabelSide::E, 0},     {LabelSide::NE, 45},   {LabelSide::N, 90},  {LabelSide::NW, 135},
-        {LabelSide::W, 180},   {LabelSide::SW, -135}, {LabelSide::S, -90}, {LabelSide::SE, -45},
+        {LabelSide::E, 0},   {LabelSide::NE, 45},   {LabelSide::N, 90},  {LabelSide::NW, 135},
+        {LabelSide::W, 180}, {LabelSide::SW, -135}, {LabelSide::S, -90}, {LabelSide::SE, -45},
     };
     for (const auto& [side, expected] : sides) {
         const double angle = TextDirection(side, true);
