@@ -22,6 +22,11 @@ function(tunnex_add_city folder)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/cities/${city})
   set(sources ${folder}/city.txt ${folder}/lines.txt ${folder}/stations.txt
               ${folder}/transfers.txt ${folder}/info.txt)
+  # Rivers are optional; a rivers.txt added later is seen at the next configure.
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${folder})
+  if(EXISTS ${folder}/rivers.txt)
+    list(APPEND sources ${folder}/rivers.txt)
+  endif()
 
   # The pictures folder is emptied first so that a picture of a removed line
   # cannot slip into the module.

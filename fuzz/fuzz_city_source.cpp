@@ -1,6 +1,6 @@
 // Arbitrary text as a city's source folder: the parser and the packer must refuse it
 // with messages or pack it, never crash. The input is split into the five files at
-// the byte 0x1E (record separator).
+// the byte 0x1E (record separator); a sixth part, when there is one, is rivers.txt.
 #include <unistd.h>
 
 #include <cstdint>
@@ -25,6 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream(folder / file, std::ios::binary)
             << text.substr(std::min(start, text.size()), end - std::min(start, end));
         start = end + 1;
+    }
+    if (start < text.size()) {
+        std::ofstream(folder / "rivers.txt", std::ios::binary) << text.substr(start);
+    } else {
+        std::filesystem::remove(folder / "rivers.txt");
     }
     const tnx::city::ParseResult parsed = tnx::city::ParseCityFolder(folder.string());
     if (!parsed.city) {

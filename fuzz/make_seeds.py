@@ -63,5 +63,6 @@ for picture in ("CIRCLE", "FLAG1", "L1"):
 
 cities = root.parent / "city" / "cities"
 for folder in sorted(p for p in cities.iterdir() if p.is_dir()):
-    parts = [(folder / f).read_bytes() for f in ("city.txt", "lines.txt", "stations.txt", "transfers.txt", "info.txt")]
+    files = ["city.txt", "lines.txt", "stations.txt", "transfers.txt", "info.txt", "rivers.txt"]
+    parts = [(folder / f).read_bytes() for f in files if (folder / f).exists()]
     (root / "corpus" / "fuzz_city_source" / folder.name).write_bytes(b"\x1e".join(parts))

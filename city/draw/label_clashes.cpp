@@ -71,6 +71,13 @@ std::string FindClash(const StationLabel& label, const SchemeLayout& layout) {
 }  // namespace
 
 std::string FindDrawingClash(const QRectF& ink, const SchemeLayout& layout) {
+    for (const RiverBand& river : layout.rivers) {
+        for (std::size_t i = 1; i < river.points.size(); ++i) {
+            if (LineTouches(river.points[i - 1], river.points[i], river.width / 2, ink)) {
+                return "touches a river";
+            }
+        }
+    }
     for (const TrackSegment& track : layout.tracks) {
         const double halfWidth = (track.planned ? kPlannedTrackWidth : kTrackWidth) / 2;
         for (std::size_t i = 1; i < track.points.size(); ++i) {

@@ -10,11 +10,11 @@
 namespace tnx::city::draw {
 
 // One message per name that runs off the scheme or touches another name, a
-// track, a transfer or a station mark (its own included). Names are moved by
+// river, a track, a transfer or a station mark (its own included). Names are moved by
 // editing the Label column of stations.txt.
 std::vector<std::string> FindLabelClashes(const SchemeLayout& layout);
 
-// Why ink placed there would touch a track, a transfer or a station mark of the
+// Why ink placed there would touch a river, a track, a transfer or a station mark of the
 // layout, or empty when it is clear of them; the part of the check other names
 // play no part in, for tools that try many places for one name.
 std::string FindDrawingClash(const QRectF& ink, const SchemeLayout& layout);

@@ -24,6 +24,10 @@ double MarkOuterRadius(const StationMark& mark) {
     return mark.inOperation ? kMarkRadius + kMarkRingWidth / 2 : kPlannedMarkRadius + kPlannedMarkRingWidth / 2;
 }
 
+std::string Describe(const StationMark& mark) {
+    return "mark of station " + std::to_string(mark.station) + " \"" + mark.name.toStdString() + "\"";
+}
+
 }  // namespace
 
 std::vector<std::string> FindMarksCrowdedByTracks(const SchemeLayout& layout) {
@@ -46,11 +50,27 @@ std::vector<std::string> FindMarksCrowdedByTracks(const SchemeLayout& layout) {
         if (gap < kBackgroundBetween) {
             char distance[32];
             std::snprintf(distance, sizeof distance, "%.1f", nearest);
-            crowded.push_back("mark of station " + std::to_string(mark.station) + " \"" + mark.name.toStdString() +
-                              "\" has another line's track " + distance + " px from its centre");
+            crowded.push_back(Describe(mark) + " has another line's track " + distance + " px from its centre");
         }
     }
     return crowded;
+}
+
+std::vector<std::string> FindMarksOnRivers(const SchemeLayout& layout) {
+    std::vector<std::string> flooded;
+    for (const StationMark& mark : layout.marks) {
+        for (const RiverBand& river : layout.rivers) {
+            double nearest = std::numeric_limits<double>::infinity();
+            for (size_t i = 1; i < river.points.size(); ++i) {
+                nearest = std::min(nearest, DistanceToSegment(mark.centre, river.points[i - 1], river.points[i]));
+            }
+            if (nearest - river.width / 2 - MarkOuterRadius(mark) < kBackgroundBetween) {
+                flooded.push_back(Describe(mark) + " lies on a river");
+                break;
+            }
+        }
+    }
+    return flooded;
 }
 
 }  // namespace tnx::city::draw

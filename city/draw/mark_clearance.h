@@ -13,4 +13,8 @@ namespace tnx::city::draw {
 // stop of that line. Tracks of the mark's own colour are its own line's.
 std::vector<std::string> FindMarksCrowdedByTracks(const SchemeLayout& layout);
 
+// One message per station mark that a river runs over or touches without a pixel
+// of background between them: a river passes beside a station, never through it.
+std::vector<std::string> FindMarksOnRivers(const SchemeLayout& layout);
+
 }  // namespace tnx::city::draw

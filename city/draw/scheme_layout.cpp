@@ -163,6 +163,13 @@ SchemeLayout LayOutScheme(const CitySource& city, const QFont& font) {
         return it == byNumber.end() ? nullptr : it->second;
     };
 
+    for (const RiverSource& river : city.rivers) {
+        RiverBand band;
+        band.width = river.width;
+        for (const Point& point : river.points) band.points.push_back(PixelCentre(point.x, point.y));
+        layout.rivers.push_back(std::move(band));
+    }
+
     for (const StationSource& station : city.stations) {
         const StationSource* next = station.next != 0 ? find(station.next) : nullptr;
         if (next == nullptr) {

@@ -45,8 +45,15 @@ struct StationLabel {
     bool inOperation = false;
 };
 
+// A river or an arm of it, a band drawn under everything else.
+struct RiverBand {
+    std::vector<QPointF> points;
+    double width = 0;
+};
+
 struct SchemeLayout {
     QFont font;
+    std::vector<RiverBand> rivers;
     std::vector<TrackSegment> tracks;
     std::vector<TransferLink> transfers;
     std::vector<StationMark> marks;

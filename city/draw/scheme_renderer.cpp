@@ -8,12 +8,20 @@
 namespace tnx::city::draw {
 namespace {
 
-QPainterPath TrackPath(const TrackSegment& segment) {
-    QPainterPath path(segment.points.front());
-    for (std::size_t i = 1; i < segment.points.size(); ++i) {
-        path.lineTo(segment.points[i]);
+QPainterPath Polyline(const std::vector<QPointF>& points) {
+    QPainterPath path(points.front());
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        path.lineTo(points[i]);
     }
     return path;
+}
+
+void PaintRivers(QPainter& painter, const std::vector<RiverBand>& rivers) {
+    painter.setBrush(Qt::NoBrush);
+    for (const RiverBand& river : rivers) {
+        painter.setPen(QPen(kRiverColour, river.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(Polyline(river.points));
+    }
 }
 
 void PaintTracks(QPainter& painter, const std::vector<TrackSegment>& tracks) {
@@ -27,7 +35,7 @@ void PaintTracks(QPainter& painter, const std::vector<TrackSegment>& tracks) {
             pen.setDashPattern({2.0, 1.0});  // in pen widths
         }
         painter.setPen(pen);
-        painter.drawPath(TrackPath(segment));
+        painter.drawPath(Polyline(segment.points));
     }
 }
 
@@ -73,6 +81,7 @@ QImage PaintScheme(const SchemeLayout& layout) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    PaintRivers(painter, layout.rivers);
     PaintTracks(painter, layout.tracks);
     PaintTransfers(painter, layout.transfers);
     PaintMarks(painter, layout.marks);
@@ -85,7 +94,8 @@ QImage RenderScheme(const CitySource& city) { return PaintScheme(LayOutScheme(ci
 
 std::vector<QRgb> SchemeColours(const CitySource& city) {
     std::vector<QRgb> colours = {kBackground.rgb(),        kMarkFill.rgb(),        kTextColour.rgb(),
-                                 kPlannedTextColour.rgb(), kPlannedMarkRing.rgb(), kTransferEdge.rgb()};
+                                 kPlannedTextColour.rgb(), kPlannedMarkRing.rgb(), kTransferEdge.rgb(),
+                                 kRiverColour.rgb()};
     for (const LineSource& line : city.lines) {
         colours.push_back(qRgb(line.colour[0], line.colour[1], line.colour[2]));
     }

@@ -38,5 +38,8 @@ inline const QColor kPlannedMarkRing{150, 150, 150};
 inline const QColor kTransferEdge{70, 70, 70};
 inline const QColor kTextColour{25, 25, 25};
 inline const QColor kPlannedTextColour{135, 135, 135};
+// Pale enough that every line colour, the light blue and turquoise ones too,
+// stands out on it.
+inline const QColor kRiverColour{206, 228, 244};
 
 }  // namespace tnx::city::draw

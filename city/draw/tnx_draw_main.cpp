@@ -7,8 +7,7 @@
 
 #include "city/draw/atomic_files.h"
 #include "city/draw/city_pictures.h"
-#include "city/draw/label_clashes.h"
-#include "city/draw/mark_clearance.h"
+#include "city/draw/drawing_warnings.h"
 #include "city/draw/scheme_layout.h"
 #include "city/source/city_source.h"
 
@@ -47,10 +46,7 @@ int main(int argc, char** argv) {
         namespace draw = tnx::city::draw;
         const std::vector<draw::NamedPicture> pictures = draw::RenderCityPictures(*parsed.city);
         const draw::SchemeLayout layout = draw::LayOutScheme(*parsed.city);
-        std::vector<std::string> warnings = draw::FindLabelClashes(layout);
-        for (std::string& misleading : draw::FindMisleadingNames(layout)) warnings.push_back(std::move(misleading));
-        for (std::string& crowded : draw::FindMarksCrowdedByTracks(layout)) warnings.push_back(std::move(crowded));
-        for (const std::string& warning : warnings) {
+        for (const std::string& warning : draw::FindDrawingWarnings(layout)) {
             std::fprintf(stderr, "tnx-draw: warning: %s: %s\n", parsed.city->folder.c_str(), warning.c_str());
         }
 

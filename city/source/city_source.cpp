@@ -32,6 +32,11 @@ public:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
+    bool Has(const std::string& file) const {
+        std::error_code error;
+        return fs::is_regular_file(fs::path(folder_) / file, error);
+    }
+
     std::string Where(const std::string& file, int line) const {
         return folder_ + "/" + file + ":" + std::to_string(line);
     }
@@ -82,6 +87,12 @@ struct ConstantKey {
     bool required;  // the others keep the defaults of CitySource
     void (*store)(CitySource&, std::string_view);
 };
+
+// A river wider than this would hide the streets between the lines it passes.
+constexpr int kMaxRiverWidth = 40;
+// A river may start and end up to 1000 pixels off the 591 x 575 scheme.
+constexpr int kRiverLowest = -1000;
+constexpr int kRiverHighest = 1600;
 
 int Byte(std::string_view text) { return ParseInteger(text, 0, 255); }
 
@@ -188,6 +199,23 @@ void ReadInfo(const CityFolder& folder, CitySource& city) {
     for (TextRow& row : SplitRows(folder.Read("info.txt"), '\n')) city.info.push_back(std::move(row.fields.front()));
 }
 
+// Optional: a city without rivers.txt draws no river.
+void ReadRivers(const CityFolder& folder, CitySource& city) {
+    static constexpr std::string_view kColumns[] = {"Name", "Width", "Points"};
+    const std::string file = "rivers.txt";
+    if (!folder.Has(file)) return;
+    for (const TextRow& row : SplitRows(folder.Read(file), '|')) {
+        const RowReader reader(folder, file, row, kColumns);
+        RiverSource river;
+        river.name = reader.Text(0);
+        river.width = reader.Integer(1, 1, kMaxRiverWidth);
+        river.points =
+            reader.Get(2, [](std::string_view text) { return ParsePolyline(text, kRiverLowest, kRiverHighest); });
+        river.where = reader.Location();
+        city.rivers.push_back(std::move(river));
+    }
+}
+
 }  // namespace
 
 ParseResult ParseCityFolder(const std::string& folder) {
@@ -206,6 +234,7 @@ ParseResult ParseCityFolder(const std::string& folder) {
         ReadStations(city, source);
         ReadTransfers(city, source);
         ReadInfo(city, source);
+        ReadRivers(city, source);
         result.city = std::move(source);
     } catch (const SourceError& e) {
         result.error = e.what();

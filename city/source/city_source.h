@@ -7,12 +7,14 @@
 //                  | BendNext | BendPrev | Label
 //   transfers.txt  From | To | Minutes   (each transfer once; packed mirrored)
 //   info.txt       one acknowledgement per line
+//   rivers.txt     Name | Width | Points   (optional; one row per river or arm)
 //
 // Columns are separated by '|', blanks around fields are ignored, '#' starts a
 // comment line. A colour is "#RRGGBB" or "R,G,B"; Open is 1 or 0. A bend is
 // "x,y" or "-". Label is a compass point (N, NE, E, SE, S, SW, W, NW)
 // optionally followed by ",dx,dy" pixels of extra offset, or "-" where a
 // transfer partner of the same name carries the name for both.
+// Points of a river are "x,y" pairs separated by blanks, at least two of them.
 #pragma once
 
 #include <array>
@@ -77,6 +79,15 @@ struct TransferSource {
     SourceLocation where;
 };
 
+// A river or one arm of it: a band of the given width along a polyline, drawn
+// under the tracks. Points may lie off the scheme, where a river leaves it.
+struct RiverSource {
+    std::string name;  // UTF-8, for messages
+    int width = 0;     // pixels
+    std::vector<Point> points;
+    SourceLocation where;
+};
+
 struct CitySource {
     std::string folder;    // path of the city folder, for messages
     std::string fileName;  // module file name without ".tnd"
@@ -89,7 +100,8 @@ struct CitySource {
     std::vector<LineSource> lines;        // ordered by number
     std::vector<StationSource> stations;  // ordered by number
     std::vector<TransferSource> transfers;
-    std::vector<std::string> info;  // UTF-8 lines
+    std::vector<std::string> info;    // UTF-8 lines
+    std::vector<RiverSource> rivers;  // in file order; empty without rivers.txt
 };
 
 struct ParseResult {

@@ -82,6 +82,20 @@ std::optional<Point> ParseBend(std::string_view text) {
     return Point{ParseInteger(parts[0], 0, 65535), ParseInteger(parts[1], 0, 65535)};
 }
 
+std::vector<Point> ParsePolyline(std::string_view text, int low, int high) {
+    std::vector<Point> points;
+    while (!(text = Trim(text)).empty()) {
+        const auto cut = text.find_first_of(" \t");
+        const std::string_view pair = text.substr(0, cut);
+        text.remove_prefix(cut == std::string_view::npos ? text.size() : cut);
+        const auto parts = SplitCommas(pair);
+        if (parts.size() != 2) throw FieldError("expected points X,Y separated by blanks, found " + Quoted(pair));
+        points.push_back({ParseInteger(parts[0], low, high), ParseInteger(parts[1], low, high)});
+    }
+    if (points.size() < 2) throw FieldError("expected at least two points X,Y, found " + std::to_string(points.size()));
+    return points;
+}
+
 LabelPlacement ParseLabel(std::string_view text) {
     if (text == "-") {
         LabelPlacement hidden;

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "city/source/city_source.h"
 
@@ -29,6 +30,9 @@ std::array<std::uint8_t, 3> ParseColour(std::string_view text);
 
 // "X,Y" or "-" for none.
 std::optional<Point> ParseBend(std::string_view text);
+
+// At least two "X,Y" points separated by blanks, each coordinate in [low, high].
+std::vector<Point> ParsePolyline(std::string_view text, int low, int high);
 
 // A compass point, optionally followed by ",DX,DY".
 LabelPlacement ParseLabel(std::string_view text);

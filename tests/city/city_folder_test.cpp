@@ -129,5 +129,28 @@ TEST_F(CityFolderTest, MissingFileOrFolder) {
     EXPECT_NE(noFolder.error.find("not a city folder"), std::string::npos) << noFolder.error;
 }
 
+TEST_F(CityFolderTest, RiversAreOptionalAndKeepTheirOrder) {
+    const ParseResult without = Parse();
+    ASSERT_TRUE(without.city.has_value()) << without.error;
+    EXPECT_TRUE(without.city->rivers.empty());
+
+    files_["rivers.txt"] = "# Name | Width | Points\nРека | 9 | -40,10 30,30 600,31\n\nРека, рукав | 1 | 5,5 6,6\n";
+    const ParseResult with = Parse();
+    ASSERT_TRUE(with.city.has_value()) << with.error;
+    const auto& rivers = with.city->rivers;
+    ASSERT_EQ(rivers.size(), 2u);
+    EXPECT_EQ(rivers[0].name, "Река");
+    EXPECT_EQ(rivers[0].width, 9);
+    EXPECT_EQ(rivers[0].points, (std::vector<Point>{{-40, 10}, {30, 30}, {600, 31}}));
+    EXPECT_EQ(rivers[1].name, "Река, рукав");
+    EXPECT_EQ(rivers[1].where.line, 4);
+
+    EXPECT_NE(ErrorOf("rivers.txt", "Река | 0 | 1,1 2,2\n").find("rivers.txt:1: Width:"), std::string::npos);
+    EXPECT_NE(ErrorOf("rivers.txt", "Река | 41 | 1,1 2,2\n").find("rivers.txt:1: Width:"), std::string::npos);
+    const std::string onePoint = ErrorOf("rivers.txt", "\nРека | 3 | 1,1\n");
+    EXPECT_NE(onePoint.find(folder_.string() + "/rivers.txt:2: Points:"), std::string::npos) << onePoint;
+    EXPECT_NE(ErrorOf("rivers.txt", "Река | 3\n").find("rivers.txt:1: expected 3 fields"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tnx::city

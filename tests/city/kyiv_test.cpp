@@ -40,9 +40,12 @@ TEST_F(Kyiv, ExportsTheShippedValues) {
     EXPECT_FALSE(loaded.InfoText.empty());
 }
 
+// Schemes of 2002 showed the stations being built by their project names: Академгородок
+// was «Проспект Палладина» and Сырец «Сырецкая» until they opened (2003, 2004). Житомирская
+// had several project names, which sources do not agree on, and keeps the one it opened with.
 TEST_F(Kyiv, StationsBeingBuiltIn2002AreNotOpen) {
     EXPECT_EQ(StationsInOperation(City()), 40);
-    for (const char* name : {"Академгородок", "Житомирская", "Сырец"}) {
+    for (const char* name : {"Проспект Палладина", "Житомирская", "Сырецкая"}) {
         const std::uint8_t n = StationNamed(City(), name);
         ASSERT_NE(n, 0) << name;
         EXPECT_EQ(City().Station(n).InOperation, 0) << name;
@@ -107,6 +110,23 @@ TEST_F(Kyiv, OneChangeBeatsTwoFromTheLeftBank) {
     EXPECT_EQ(ListedEntries(*kyiv_, "Харьковская", "Оболонь", false),
               (std::vector<std::string>{"39 минут, 1 пересадка", "46 минут, 2 пересадки"}));
     EXPECT_EQ(ListedEntries(*kyiv_, "Харьковская", "Оболонь", true), std::vector<std::string>{"39 минут, 1 пересадка"});
+}
+
+TEST_F(Kyiv, TheWesternArmRunsWestNorthWest) {
+    const TCity& city = City();
+    const TStation& vokzalnaya = city.Station(StationNamed(city, "Вокзальная"));
+    const TStation& universytet = city.Station(StationNamed(city, "Университет"));
+    // Screen y grows downwards: every station west of Вокзальная lies west of it and
+    // not south of it, and Вокзальная itself lies west of Университет.
+    EXPECT_LT(vokzalnaya.X, universytet.X);
+    for (const char* name : {"Политехнический институт", "Шулявская", "Берестейская", "Нивки", "Святошин",
+                             "Житомирская", "Проспект Палладина"}) {
+        const TStation& s = city.Station(StationNamed(city, name));
+        EXPECT_LT(s.X, vokzalnaya.X) << name;
+        EXPECT_LE(s.Y, vokzalnaya.Y) << name;
+    }
+    const TStation& svyatoshyn = city.Station(StationNamed(city, "Святошин"));
+    EXPECT_GT(vokzalnaya.X - svyatoshyn.X, 2 * (vokzalnaya.Y - svyatoshyn.Y)) << "west-north-west, not north-west";
 }
 
 TEST_F(Kyiv, EveryRideFollowsItsLine) {

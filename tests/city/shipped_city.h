@@ -61,11 +61,15 @@ std::vector<std::string> PairsNotShortestFirst(ShippedCity& city, std::uint8_t c
 std::vector<std::string> WrongRides(const TCity& city);
 
 // What in the city's tables breaks the rules every shipped network keeps: riding
-// minutes 1 to 5 on every link, evening waits longer than day waits, a "~" suffix
+// minutes 1 to 7 on every link, evening waits longer than day waits, a "~" suffix
 // (the last digit of the line) on exactly the names shown twice, transfers between
 // stations in operation. One message per fault.
 std::vector<std::string> NetworkProblems(const TCity& city);
 
 int StationsInOperation(const TCity& city);
+
+// The riding minutes from one station to another along Next, waits left out; -1 when
+// following Next from `from` never reaches `to`.
+int RidingMinutes(const TCity& city, std::uint8_t from, std::uint8_t to);
 
 }  // namespace tnx::shipped

@@ -69,5 +69,11 @@ TEST(ParseLabel, SideWithOptionalOffset) {
         EXPECT_THROW(ParseLabel(bad), FieldError) << bad;
 }
 
+TEST(ParsePolyline, TwoOrMorePointsSeparatedByBlanks) {
+    EXPECT_EQ(ParsePolyline(" -30,5\t600,7  12,-1 ", -50, 700), (std::vector<Point>{{-30, 5}, {600, 7}, {12, -1}}));
+    for (const char* bad : {"", "1,2", "1,2,3 4,5", "1,2;3,4", "1,2 3", "1 2 3 4", "1,2 701,0", "a,b 1,2"})
+        EXPECT_THROW(ParsePolyline(bad, -50, 700), FieldError) << bad;
+}
+
 }  // namespace
 }  // namespace tnx::city

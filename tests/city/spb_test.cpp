@@ -125,6 +125,16 @@ TEST_F(SaintPetersburg, OneChangeBeatsTwoToLadozhskaya) {
               std::vector<std::string>{"34 минуты, 1 пересадка"});
 }
 
+// Riding minutes end to end against published travel times (de.wikipedia, the lines' pages):
+//   line 2: 45 minutes from Парнас, opened 2006, to Купчино; Парнас - Проспект Просвещения
+//     takes about 3, so about 42 from Проспект Просвещения;
+//   line 3, Приморская - Рыбацкое, 10 stations over 22.5 km: 32 minutes as it ran until 2018.
+TEST_F(SaintPetersburg, LinesTakeTheirPublishedTimes) {
+    const TCity& city = City();
+    EXPECT_NEAR(RidingMinutes(city, StationNamed(city, "Проспект Просвещения"), StationNamed(city, "Купчино")), 42, 2);
+    EXPECT_NEAR(RidingMinutes(city, StationNamed(city, "Приморская"), StationNamed(city, "Рыбацкое")), 32, 2);
+}
+
 TEST_F(SaintPetersburg, EveryRideFollowsItsLine) {
     for (const std::string& wrong : WrongRides(City())) ADD_FAILURE() << wrong;
 }

@@ -63,11 +63,11 @@ TEST_F(RouteCardTest, ShowsEveryStepOfTheChosenRoute) {
     ASSERT_TRUE(Card().isVisible());
     EXPECT_EQ(Card().Text().toStdString(),
               "Выхино → Речной вокзал\n"
-              "линия 7: Выхино → Пушкинская, 9 остановок, 24 минуты, ожидание 2 минуты, в сторону «Планерная»\n"
+              "линия 7: Выхино → Пушкинская, 9 остановок, 25 минут, ожидание 2 минуты, в сторону «Планерная»\n"
               "пересадка: Пушкинская → Тверская, 2 минуты\n"
-              "линия 2: Тверская → Речной вокзал, 8 остановок, 19 минут, ожидание 2 минуты, в сторону "
+              "линия 2: Тверская → Речной вокзал, 8 остановок, 20 минут, ожидание 2 минуты, в сторону "
               "«Речной вокзал»\n"
-              "Всего: 49 минут, 1 пересадка\n");
+              "Всего: 51 минута, 1 пересадка\n");
     // The purple line, then the green one, each with its icon.
     EXPECT_TRUE(Near(BarColour(0), QColor(0x8E, 0x47, 0x9C))) << BarColour(0).name().toStdString();
     EXPECT_TRUE(Near(BarColour(1), QColor(0x4B, 0xAF, 0x4F))) << BarColour(1).name().toStdString();

@@ -14,6 +14,7 @@
 #include <random>
 
 #include "city/draw/label_clashes.h"
+#include "city/draw/label_reading.h"
 #include "city/draw/layout/stations_file_edit.h"
 #include "city/draw/scheme_layout.h"
 #include "city/draw/scheme_style.h"
@@ -37,6 +38,7 @@ struct Placement {
     QRectF ink;
     double cost = 0;  // offset, two lines and diagonal sides cost a little
     bool free = true;
+    bool besideMark = false;  // heads a list, as tnx-draw's reading check sees it
 };
 
 // A name nearer to another station's mark than to its own reads as that station's.
@@ -132,6 +134,7 @@ int main(int argc, char** argv) {
         const bool movable = options.region.contains(QPointF(station.x, station.y));
         const bool canBreak = StationDisplayName(station.name).contains(u' ') || station.label.twoLines;
         const int reach = std::max({options.radius, std::abs(station.label.dx), std::abs(station.label.dy)});
+        const QPointF markCentre(station.x + 0.5, station.y + 0.5);
         std::vector<Placement> all;
         for (int side = 0; side < 8; ++side) {
             for (int twoLines = 0; twoLines < (canBreak ? 2 : 1); ++twoLines) {
@@ -145,7 +148,7 @@ int main(int argc, char** argv) {
                         const double cost = 1.5 * (std::abs(dx) + std::abs(dy)) + (twoLines ? 6 : 0) +
                                             (side % 2 ? 2 : 0) + (side == 0 || side == 4 ? 1 : 0);
                         all.push_back({label, ink, cost + OwnerPenalty(station, ink, drawing, options.ownerWeight),
-                                       !TouchesDrawing(ink, drawing)});
+                                       !TouchesDrawing(ink, drawing), NameBesideMark(ink, markCentre)});
                     }
                 }
             }
@@ -187,13 +190,27 @@ int main(int argc, char** argv) {
         for (std::size_t b = 0; b < shown.size(); ++b) {
             QRectF reachB;
             for (const Placement& p : choices[b]) reachB = reachB.united(p.ink);
-            if (a != b && NamesTouch(reachA, reachB)) neighbours[a].push_back(b);
+            if (a != b && NamesTouch(reachA.adjusted(-6, -6, 6, 6), reachB)) neighbours[a].push_back(b);
         }
     }
+    // A name off its mark stacked on another line's list reads as that line's (the
+    // list check follows such names further; one step is what a search can weigh).
+    const auto readsInto = [&](std::size_t a, const Placement& pa, std::size_t b, const Placement& pb) {
+        const StationSource& sa = city.stations[shown[a]];
+        const StationSource& sb = city.stations[shown[b]];
+        return !pa.besideMark && pb.besideMark && sa.line != sb.line && sa.inOperation == sb.inOperation &&
+               NamesStacked(pa.ink, pb.ink);
+    };
     const auto localCost = [&](std::size_t a, std::size_t choice) {
-        double cost = choices[a][choice].cost;
+        const Placement& placed = choices[a][choice];
+        double cost = placed.cost;
         for (std::size_t b : neighbours[a]) {
-            if (NamesTouch(choices[a][choice].ink, choices[b][pick[b]].ink)) cost += 1000;
+            const Placement& other = choices[b][pick[b]];
+            if (NamesTouch(placed.ink, other.ink)) cost += 1000;
+            if (readsInto(a, placed, b, other) || readsInto(b, other, a, placed) ||
+                NamesRunTogether(placed.ink, other.ink)) {
+                cost += options.ownerWeight;
+            }
         }
         return cost;
     };

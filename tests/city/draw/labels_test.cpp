@@ -57,6 +57,17 @@ TEST(LabelClashes, ReportsNamesOnTracksOtherNamesAndTheEdge) {
     EXPECT_TRUE(mentions("station 5 \"Epsilon\" runs off the scheme"));
     EXPECT_FALSE(mentions("Beta\" touches"));
     EXPECT_FALSE(mentions("Zeta\" touches"));
+    EXPECT_FALSE(mentions("touches a river"));
+
+    // A river through Zeta's name; one just clear of Alpha's end, which its track passes.
+    const QRectF zeta = LayOutScheme(city.city()).labels.at(5).ink;
+    city.River(3, {{static_cast<int>(zeta.center().x()), 480}, {static_cast<int>(zeta.center().x()), 600}});
+    const QRectF alpha = LayOutScheme(city.city()).labels.at(0).ink;
+    city.River(6, {{static_cast<int>(alpha.right()) + 5, 0}, {static_cast<int>(alpha.right()) + 5, 90}});
+    const std::vector<std::string> withRivers = FindLabelClashes(LayOutScheme(city.city()));
+    EXPECT_NE(std::find(withRivers.begin(), withRivers.end(), "name of station 6 \"Zeta\" touches a river"),
+              withRivers.end());
+    EXPECT_EQ(withRivers.size(), clashes.size() + 1);
 }
 
 // A long name set in two lines: split at the space nearest its middle, the lines

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "city/draw/mark_clearance.h"
 #include "city/draw/scheme_layout.h"
@@ -38,6 +39,27 @@ TEST(MarksCrowdedByTracks, ReportsMarksWithoutBackgroundBeforeAnotherLinesTrack)
         EXPECT_FALSE(mentions(clear)) << clear;
     }
     EXPECT_EQ(crowded.size(), 2u);
+}
+
+TEST(MarksOnRivers, ReportsMarksWithoutBackgroundBeforeTheBank) {
+    SyntheticCity city;
+    city.Line(1, QColor(200, 0, 0));
+    // A river 10 px wide along y = 300 from off the scheme; its bank is 5 px from
+    // the middle, an open mark reaches 4.5 px and a planned one 3.25 px.
+    city.River(10, {{-100, 300}, {300, 300}, {300, 700}});
+    city.Station(1, 1, 100, 311).Station(2, 1, 150, 310).Station(3, 1, 200, 290);
+    city.Station(4, 1, 250, 309).Closed(4).Station(5, 1, 260, 310).Closed(5);
+    city.Station(6, 1, 311, 450).Station(7, 1, 290, 450).Station(8, 1, 300, 300);
+
+    const std::vector<std::string> flooded = FindMarksOnRivers(LayOutScheme(city.city()));
+    std::vector<int> stations;
+    for (const std::string& f : flooded) {
+        int station = 0;
+        ASSERT_EQ(std::sscanf(f.c_str(), "mark of station %d", &station), 1) << f;
+        EXPECT_NE(f.find(" lies on a river"), std::string::npos) << f;
+        stations.push_back(station);
+    }
+    EXPECT_EQ(stations, (std::vector<int>{2, 3, 4, 7, 8}));
 }
 
 }  // namespace

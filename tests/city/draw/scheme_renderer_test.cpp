@@ -185,5 +185,22 @@ TEST(SchemeRenderer, EightBitFormKeepsEveryDrawnColourExact) {
     EXPECT_GT(exactPixels, kSchemeWidth * kSchemeHeight * 9 / 10);
 }
 
+// A river is a pale band under everything: a track, a transfer and a mark cross it
+// in their own colours, and the 8-bit form keeps its colour exact.
+TEST(SchemeRenderer, RiversLieUnderTracksTransfersAndMarks) {
+    SyntheticCity city = SmallCity();
+    city.River(12, {{-40, 150}, {400, 150}}).River(4, {{250, 0}, {250, 300}});
+    const QImage scheme = RenderScheme(city.city());
+    EXPECT_EQ(ColourAt(scheme, 20, 150), kRiverColour) << "from beyond the left edge";
+    EXPECT_EQ(ColourAt(scheme, 150, 145), kRiverColour) << "12 px wide";
+    EXPECT_EQ(ColourAt(scheme, 150, 157), kBackground);
+    EXPECT_EQ(ColourAt(scheme, 200, 150), kBlue) << "line 2 crosses it";
+    EXPECT_EQ(ColourAt(scheme, 250, 100), kRed) << "line 1 crosses the arm";
+    EXPECT_EQ(ColourAt(scheme, 250, 60), kRiverColour);
+    EXPECT_EQ(ColourAt(scheme, 253, 60), kBackground) << "4 px wide";
+    const std::vector<QRgb> exact = SchemeColours(city.city());
+    EXPECT_NE(std::find(exact.begin(), exact.end(), kRiverColour.rgb()), exact.end());
+}
+
 }  // namespace
 }  // namespace tnx::city::draw

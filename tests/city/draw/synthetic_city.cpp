@@ -46,6 +46,12 @@ SyntheticCity& SyntheticCity::Transfer(int from, int to) {
     return *this;
 }
 
+SyntheticCity& SyntheticCity::River(int width, std::vector<Point> points) {
+    const int line = static_cast<int>(city_.rivers.size()) + 1;
+    city_.rivers.push_back({"River " + std::to_string(line), width, std::move(points), {"rivers.txt", line}});
+    return *this;
+}
+
 StationSource& SyntheticCity::Get(int number) {
     for (StationSource& station : city_.stations) {
         if (station.number == number) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "city/source/city_source.h"
 
@@ -18,6 +19,7 @@ public:
     SyntheticCity& Link(int from, int to, std::optional<Point> bend = std::nullopt);
     SyntheticCity& Closed(int number);  // not in operation
     SyntheticCity& Transfer(int from, int to);
+    SyntheticCity& River(int width, std::vector<Point> points);
     StationSource& Get(int number);
     const CitySource& city() const { return city_; }
 
