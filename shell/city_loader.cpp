@@ -5,6 +5,7 @@
 
 #include "model/city_check.h"
 #include "model/city_format.h"
+#include "model/city_resources.h"
 
 namespace tnx {
 namespace {
@@ -46,14 +47,14 @@ bool ReadCityModule(const CityModule& module, const TCity& previous, TLoadedCity
     ReadExport(module, "FileVersion", result->FileVersion, &result->HasFileVersion);
     ReadExport(module, "CityVersion", result->CityVersion, &result->HasCityVersion);
 
-    if (city.CityCode < 1 || city.CityCode > 14) {
-        error = "CityCode = " + std::to_string(city.CityCode) + ", допустимо 1..14";
+    if (!IsCityCode(city.CityCode)) {
+        error = CityCodeOutOfRange(city.CityCode);
         return false;
     }
-    if (!CopyResource(module, "STATIONS", &city.Stations, kStationsResourceSize, error) ||
-        !CopyResource(module, "CHANGES", &city.Changes, kChangesResourceSize, error) ||
-        !CopyResource(module, "DWAITTIME", city.DayWait.data(), kWaitResourceSize, error) ||
-        !CopyResource(module, "NWAITTIME", city.EveningWait.data(), kWaitResourceSize, error)) {
+    if (!CopyResource(module, resource::kStations, &city.Stations, kStationsResourceSize, error) ||
+        !CopyResource(module, resource::kChanges, &city.Changes, kChangesResourceSize, error) ||
+        !CopyResource(module, resource::kDayWait, city.DayWait.data(), kWaitResourceSize, error) ||
+        !CopyResource(module, resource::kEveningWait, city.EveningWait.data(), kWaitResourceSize, error)) {
         return false;
     }
     city.ZeroWait.fill(0);
@@ -67,11 +68,7 @@ bool ReadCityModule(const CityModule& module, const TCity& previous, TLoadedCity
         return false;
     }
 
-    if (const auto info = module.FindResource("INFO", kResourceTypeRcData)) {
-        const auto* begin = reinterpret_cast<const char*>(info->data());
-        const auto* end = std::find(begin, begin + info->size(), '\0');
-        result->InfoText.assign(begin, end);
-    }
+    if (const auto info = module.FindResource(resource::kInfo, kResourceTypeRcData)) result->InfoText = InfoText(*info);
     for (int n = 1; n <= city.NumOfStations; ++n)
         if (city.Station(static_cast<std::uint8_t>(n)).InOperation != 0) ++result->OperatingStations;
 

@@ -3,7 +3,7 @@
 namespace tnx {
 
 std::string CityName(std::uint8_t cityCode) {
-    static const char* const kNames[kCityCodeCount] = {
+    static const char* const kNames[kMaxCityCode - kMinCityCode + 1] = {
         "Москва",
         "Санкт-Петербург",
         "Киев",
@@ -19,7 +19,7 @@ std::string CityName(std::uint8_t cityCode) {
         "Сама\x70а",
         "Дне\x70\x70опет\x70овск",
     };
-    if (cityCode < 1 || cityCode > kCityCodeCount) return {};
+    if (!IsCityCode(cityCode)) return {};
     return kNames[cityCode - 1];
 }
 

@@ -1,15 +1,15 @@
-// The city name table, indexed by CityCode 1..14. Spelled as the program has
+// The city name table, indexed by CityCode. Spelled as the program has
 // always shown them, Latin look-alike letters included ("Хаpьков" has a Latin p).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "model/city_resources.h"
+
 namespace tnx {
 
-constexpr int kCityCodeCount = 14;
-
-// Empty for a code outside 1..14.
+// Empty for a code outside kMinCityCode..kMaxCityCode.
 std::string CityName(std::uint8_t cityCode);
 
 }  // namespace tnx

@@ -1,6 +1,7 @@
 #include "shell/city_pictures.h"
 
 #include "model/city_format.h"
+#include "model/city_resources.h"
 
 namespace tnx {
 namespace {
@@ -22,8 +23,8 @@ std::optional<TDibImage> ReadBitmap(const CityModule& module, const std::string&
 bool ReadCityPictures(const CityModule& module, TCityPictures& pictures, std::string& error) {
     TCityPictures read;
     const std::pair<const char*, TDibImage*> names[] = {
-        {"MAP", &read.Map},       {"FLAG1", &read.Flag1},   {"FLAG2", &read.Flag2},
-        {"FLAG1A", &read.Flag1A}, {"FLAG2A", &read.Flag2A}, {"CIRCLE", &read.Circle},
+        {resource::kMap, &read.Map},       {resource::kFlag1, &read.Flag1},   {resource::kFlag2, &read.Flag2},
+        {resource::kFlag1A, &read.Flag1A}, {resource::kFlag2A, &read.Flag2A}, {resource::kCircle, &read.Circle},
     };
     for (const auto& [name, target] : names) {
         auto image = ReadBitmap(module, name, error);
@@ -36,9 +37,7 @@ bool ReadCityPictures(const CityModule& module, TCityPictures& pictures, std::st
 
 std::optional<TDibImage> ReadLineIcon(const CityModule& module, int line) {
     std::string ignored;
-    std::string name = "L";
-    name += std::to_string(line);  // "L" + to_string trips a false -Wrestrict in GCC 12
-    return ReadBitmap(module, name, ignored);
+    return ReadBitmap(module, resource::LineIcon(line), ignored);
 }
 
 }  // namespace tnx

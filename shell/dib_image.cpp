@@ -2,15 +2,10 @@
 
 #include <cstring>
 
+#include "model/dib_format.h"
+
 namespace tnx {
 namespace {
-
-std::uint32_t Read32(const unsigned char* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-std::uint16_t Read16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
 
 std::uint32_t Rgb(unsigned char r, unsigned char g, unsigned char b) {
     return 0xFF000000u | static_cast<std::uint32_t>(r) << 16 | static_cast<std::uint32_t>(g) << 8 | b;
@@ -19,21 +14,19 @@ std::uint32_t Rgb(unsigned char r, unsigned char g, unsigned char b) {
 }  // namespace
 
 std::optional<TDibImage> DecodeDib(std::span<const unsigned char> bytes, std::string& error) {
-    constexpr std::uint32_t kInfoHeaderSize = 40;
-    if (bytes.size() < kInfoHeaderSize) {
+    if (bytes.size() < kDibInfoHeaderSize) {
         error = "заголовок короче 40 байт";
         return std::nullopt;
     }
     const unsigned char* p = bytes.data();
-    const std::uint32_t headerSize = Read32(p);
-    const auto width = static_cast<std::int32_t>(Read32(p + 4));
-    const auto rawHeight = static_cast<std::int32_t>(Read32(p + 8));
-    const std::uint16_t planes = Read16(p + 12);
-    const std::uint16_t bits = Read16(p + 14);
-    const std::uint32_t compression = Read32(p + 16);
-    const std::uint32_t coloursUsed = Read32(p + 32);
+    const TBitmapInfoHeader header = ReadDibInfoHeader(p);
+    const std::uint32_t headerSize = header.Size;
+    const std::int32_t width = header.Width;
+    const std::int32_t rawHeight = header.Height;
+    const std::uint16_t bits = header.BitCount;
+    const std::uint32_t compression = header.Compression;
 
-    if (headerSize < kInfoHeaderSize || headerSize > bytes.size()) {
+    if (headerSize < kDibInfoHeaderSize || headerSize > bytes.size()) {
         error = "неверный размер заголовка";
         return std::nullopt;
     }
@@ -42,7 +35,7 @@ std::optional<TDibImage> DecodeDib(std::span<const unsigned char> bytes, std::st
         error = "неверный размер картинки";
         return std::nullopt;
     }
-    if (planes != 1 || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) || compression != 0) {
+    if (header.Planes != 1 || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) || compression != 0) {
         error =
             "неподдерживаемый формат (" + std::to_string(bits) + " бит, сжатие " + std::to_string(compression) + ")";
         return std::nullopt;
@@ -53,14 +46,14 @@ std::optional<TDibImage> DecodeDib(std::span<const unsigned char> bytes, std::st
     std::uint32_t paletteSize = 0;
     if (bits <= 8) {
         const std::uint32_t full = 1u << bits;
-        paletteSize = coloursUsed == 0 ? full : coloursUsed;
+        paletteSize = header.ColoursUsed == 0 ? full : header.ColoursUsed;
         if (paletteSize > full) {
             error = "слишком большая таблица цветов";
             return std::nullopt;
         }
     }
-    const std::uint64_t stride = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
-    const std::uint64_t rowsAt = static_cast<std::uint64_t>(headerSize) + 4ull * paletteSize;
+    const std::uint64_t stride = DibRowStride(static_cast<std::uint64_t>(width), bits);
+    const std::uint64_t rowsAt = static_cast<std::uint64_t>(headerSize) + kDibPaletteEntrySize * paletteSize;
     if (rowsAt + stride * static_cast<std::uint64_t>(height) > bytes.size()) {
         error = "данные картинки обрезаны";
         return std::nullopt;
@@ -68,7 +61,7 @@ std::optional<TDibImage> DecodeDib(std::span<const unsigned char> bytes, std::st
 
     std::vector<std::uint32_t> palette(paletteSize);
     for (std::uint32_t i = 0; i < paletteSize; ++i) {
-        const unsigned char* e = p + headerSize + 4 * i;  // blue, green, red, reserved
+        const unsigned char* e = p + headerSize + kDibPaletteEntrySize * i;  // blue, green, red, reserved
         palette[i] = Rgb(e[2], e[1], e[0]);
     }
 

@@ -41,8 +41,8 @@ std::vector<TCatalogEntry> ScanCityModules(const std::filesystem::path& folder, 
             const auto exported = index->Export("CityCode");
             if (!exported)
                 error = "нет значения CityCode";
-            else if (*exported < 1 || *exported > kCityCodeCount)
-                error = "CityCode = " + std::to_string(*exported) + ", допустимо 1.." + std::to_string(kCityCodeCount);
+            else if (!IsCityCode(*exported))
+                error = CityCodeOutOfRange(*exported);
             else
                 code = *exported;
         }

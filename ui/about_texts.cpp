@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "model/city_format.h"
+#include "model/city_resources.h"
 #include "model/cp1251.h"
 #include "shell/city_module.h"
 
@@ -56,11 +57,8 @@ QString CreditsText(const QString& about, const std::vector<TCatalogEntry>& cata
             text += kModuleUnreadable;
             continue;
         }
-        const auto info = module->FindResource("INFO", kResourceTypeRcData);
-        if (!info) continue;
-        const auto* begin = reinterpret_cast<const char*>(info->data());
-        const auto* end = std::find(begin, begin + info->size(), '\0');
-        text += QString::fromStdString(Cp1251ToUtf8(std::string_view(begin, static_cast<std::size_t>(end - begin))));
+        const auto info = module->FindResource(resource::kInfo, kResourceTypeRcData);
+        if (info) text += QString::fromStdString(Cp1251ToUtf8(InfoText(*info)));
     }
     return text;
 }

@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include "engine/search_command.h"
+#include "model/city_resources.h"
 #include "ui/form_environment.h"
 #include "ui/image_control.h"
 #include "ui/legend_group.h"
@@ -123,8 +124,8 @@ void TForm1::CreateControls() {
     Panel3 = new QWidget(this);
     Panel3->setProperty("HelpContext", kHelpPanel3);
     Image1 = new TImage(Panel3);
-    Image1->setGeometry(1, 1, 591, 575);
-    Image1->Picture() = QImage(591, 575, QImage::Format_RGB32);
+    Image1->setGeometry(1, 1, kSchemeWidth, kSchemeHeight);
+    Image1->Picture() = QImage(kSchemeWidth, kSchemeHeight, QImage::Format_RGB32);
     Image1->Picture().fill(palette().color(QPalette::Window));
     RouteCard = new TRouteCard(Panel3);
     RouteCard->SetMapArea(Image1->geometry());

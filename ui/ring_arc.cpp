@@ -7,11 +7,8 @@
 namespace tnx::ui {
 namespace {
 
-constexpr int kLeftHalfMaxX = 288;
-constexpr int kUpperHalfMaxY = 276;  // "below 277"
-
-bool LeftHalf(QPoint p) { return p.x() <= kLeftHalfMaxX; }
-bool UpperHalf(QPoint p) { return p.y() <= kUpperHalfMaxY; }
+bool LeftHalf(QPoint p) { return p.x() <= kRingLeftHalfMaxX; }
+bool UpperHalf(QPoint p) { return p.y() <= kRingUpperHalfMaxY; }
 
 }  // namespace
 

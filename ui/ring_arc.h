@@ -1,15 +1,17 @@
-// The ring line of the city with code 1 is drawn as arcs of one ellipse.
+// The ring line (model/ring.h) is drawn as arcs of one ellipse.
 #pragma once
 
 #include <QPoint>
 #include <QRectF>
 
+#include "model/ring.h"
+
 class QPainter;
 
 namespace tnx::ui {
 
-// The ellipse inscribed in left 147, top 137, right 430, bottom 417; centre (288.5, 277).
-inline const QRectF kRingEllipse(147.0, 137.0, 283.0, 280.0);
+// QRectF's width and height are right - left and bottom - top: its centre is the ring's.
+inline const QRectF kRingEllipse(kRingLeft, kRingTop, kRingRight - kRingLeft, kRingBottom - kRingTop);
 
 struct TArcEnds {
     QPoint Start;

@@ -3,14 +3,13 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "model/ring.h"
 #include "ui/ring_arc.h"
 
 namespace tnx::ui {
 namespace {
 
 constexpr int kPenWidth = 3;
-constexpr std::uint8_t kRingCityCode = 1;
-constexpr std::uint8_t kRingLine = 5;
 
 QPoint At(const TStation& s) { return {s.X, s.Y}; }
 
@@ -63,7 +62,7 @@ public:
 
 private:
     void Segment(const TStation& from, const TStation& to, std::uint16_t bendX, std::uint16_t bendY) {
-        if (in_.City.CityCode == kRingCityCode && from.Line == kRingLine) {
+        if (IsRingLine(in_.City.CityCode, from.Line)) {
             DrawRingArc(painter_, At(from), At(to));
         } else if (bendX != 0) {
             const QPoint path[] = {At(from), QPoint(bendX, bendY), At(to)};

@@ -6,6 +6,7 @@
 #include "city/draw/palette_reduction.h"
 #include "city/draw/scheme_renderer.h"
 #include "city/draw/small_pictures.h"
+#include "model/city_resources.h"
 
 namespace tnx::city::draw {
 
@@ -15,21 +16,20 @@ std::vector<NamedPicture> RenderCityPictures(const CitySource& city) {
     }
 
     std::vector<NamedPicture> pictures;
-    pictures.push_back({"MAP", ReduceToPalette(RenderScheme(city), SchemeColours(city))});
+    pictures.push_back({resource::kMap, ReduceToPalette(RenderScheme(city), SchemeColours(city))});
     // A small picture has no more colours than pixels, so all of them stay exact.
     for (const LineSource& line : city.lines) {
         const QColor colour(line.colour[0], line.colour[1], line.colour[2]);
-        pictures.push_back({std::string("L").append(std::to_string(line.number)),
-                            ReduceToPalette(RenderLineIcon(line.number, colour), {})});
+        pictures.push_back({resource::LineIcon(line.number), ReduceToPalette(RenderLineIcon(line.number, colour), {})});
     }
-    const std::pair<const char*, RouteFlag> flags[] = {{"FLAG1", RouteFlag::Start},
-                                                       {"FLAG2", RouteFlag::End},
-                                                       {"FLAG1A", RouteFlag::StartAlternate},
-                                                       {"FLAG2A", RouteFlag::EndAlternate}};
+    const std::pair<const char*, RouteFlag> flags[] = {{resource::kFlag1, RouteFlag::Start},
+                                                       {resource::kFlag2, RouteFlag::End},
+                                                       {resource::kFlag1A, RouteFlag::StartAlternate},
+                                                       {resource::kFlag2A, RouteFlag::EndAlternate}};
     for (const auto& [name, flag] : flags) {
         pictures.push_back({name, ReduceToPalette(RenderRouteFlag(flag), {})});
     }
-    pictures.push_back({"CIRCLE", ReduceToPalette(RenderRouteCircle(), {})});
+    pictures.push_back({resource::kCircle, ReduceToPalette(RenderRouteCircle(), {})});
     return pictures;
 }
 

@@ -6,17 +6,6 @@
 namespace tnx::city::draw {
 namespace {
 
-void PutWord(std::vector<std::uint8_t>& out, std::uint16_t value) {
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void PutDword(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<std::uint8_t>((value >> shift) & 0xFF));
-    }
-}
-
 void CheckConsistent(const IndexedImage& image) {
     if (image.width <= 0 || image.height <= 0) {
         throw std::invalid_argument("bitmap size " + std::to_string(image.width) + " x " +
@@ -45,23 +34,26 @@ std::vector<std::uint8_t> EncodeDib(const IndexedImage& image) {
 
     const auto width = static_cast<std::uint32_t>(image.width);
     const auto height = static_cast<std::uint32_t>(image.height);
-    const std::uint32_t stride = (width + 3) / 4 * 4;
+    const auto stride = static_cast<std::uint32_t>(DibRowStride(width, 8));
     const auto colours = static_cast<std::uint32_t>(image.palette.size());
 
     std::vector<std::uint8_t> out;
-    out.reserve(kDibInfoHeaderSize + colours * 4 + stride * height);
+    out.reserve(kDibInfoHeaderSize + colours * kDibPaletteEntrySize + stride * height);
 
-    PutDword(out, kDibInfoHeaderSize);
-    PutDword(out, width);
-    PutDword(out, height);  // positive: rows are stored bottom-up
-    PutWord(out, 1);        // planes
-    PutWord(out, 8);        // bits per pixel
-    PutDword(out, 0);       // BI_RGB, uncompressed
-    PutDword(out, stride * height);
-    PutDword(out, 2835);  // 72 dpi in pixels per metre
-    PutDword(out, 2835);
-    PutDword(out, colours);  // colours used
-    PutDword(out, colours);  // colours important
+    TBitmapInfoHeader header{};
+    header.Size = kDibInfoHeaderSize;
+    header.Width = static_cast<std::int32_t>(width);
+    header.Height = static_cast<std::int32_t>(height);  // positive: rows are stored bottom-up
+    header.Planes = 1;
+    header.BitCount = 8;
+    header.Compression = 0;
+    header.SizeImage = stride * height;
+    header.XPelsPerMeter = 2835;  // 72 dpi
+    header.YPelsPerMeter = 2835;
+    header.ColoursUsed = colours;
+    header.ColoursImportant = colours;
+    const auto* headerBytes = reinterpret_cast<const std::uint8_t*>(&header);
+    out.insert(out.end(), headerBytes, headerBytes + sizeof header);
 
     for (const Rgb& colour : image.palette) {
         out.push_back(colour[2]);  // RGBQUAD is blue, green, red, reserved

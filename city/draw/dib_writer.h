@@ -1,11 +1,12 @@
-// Device-independent bitmaps in the form a BITMAP resource stores them: a
-// 40-byte BITMAPINFOHEADER, the colour table, then bottom-up 8-bit rows padded
-// to 4 bytes. There is no BITMAPFILEHEADER.
+// Device-independent bitmaps written in the form a module's picture resource stores
+// them (model/dib_format.h), always 8 bits a pixel and bottom-up.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <vector>
+
+#include "model/dib_format.h"
 
 namespace tnx::city::draw {
 
@@ -18,8 +19,6 @@ struct IndexedImage {
     std::vector<Rgb> palette;  // 1..256 entries
     std::vector<std::uint8_t> pixels;
 };
-
-constexpr int kDibInfoHeaderSize = 40;
 
 // Throws std::invalid_argument when the picture is inconsistent (a size of 0,
 // a pixel count that does not match, a palette of 0 or more than 256 entries,

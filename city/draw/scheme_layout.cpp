@@ -8,6 +8,7 @@
 
 #include "city/draw/label_placement.h"
 #include "city/draw/scheme_style.h"
+#include "model/ring.h"
 
 namespace tnx::city::draw {
 namespace {
@@ -15,22 +16,17 @@ namespace {
 // QPainter puts pixel (x, y) at [x, x + 1) x [y, y + 1).
 QPointF PixelCentre(int x, int y) { return {x + 0.5, y + 0.5}; }
 
-// The ring of the city with code 1 is line 5, drawn on the ellipse inscribed in
-// (147, 137)-(430, 417): the route animation draws its arcs on that ellipse.
-constexpr int kRingCity = 1;
-constexpr int kRingLine = 5;
-constexpr double kRingLeft = 147, kRingTop = 137, kRingRight = 430, kRingBottom = 417;
-
+// Drawn on the ring's ellipse, because the route animation draws its arcs there.
 bool OnDrawnRing(const CitySource& city, const StationSource& station) {
-    return city.cityCode == kRingCity && station.line == kRingLine;
+    return IsRingLine(city.cityCode, station.line);
 }
 
 // The ellipse from one station to the other the short way round, as a polyline
 // fine enough to look smooth and to be checked like any other track.
 std::vector<QPointF> RingArc(QPointF from, QPointF to) {
-    const QPointF centre = QPointF((kRingLeft + kRingRight) / 2, (kRingTop + kRingBottom) / 2) + QPointF(0.5, 0.5);
-    const double rx = (kRingRight - kRingLeft) / 2;
-    const double ry = (kRingBottom - kRingTop) / 2;
+    const QPointF centre = QPointF((kRingLeft + kRingRight) / 2.0, (kRingTop + kRingBottom) / 2.0) + QPointF(0.5, 0.5);
+    const double rx = (kRingRight - kRingLeft) / 2.0;
+    const double ry = (kRingBottom - kRingTop) / 2.0;
     const auto angle = [&](QPointF p) { return std::atan2((p.y() - centre.y()) / ry, (p.x() - centre.x()) / rx); };
     const double start = angle(from);
     const double sweep = std::remainder(angle(to) - start, 2 * std::numbers::pi);

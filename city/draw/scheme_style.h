@@ -3,15 +3,11 @@
 
 #include <QColor>
 
+#include "model/city_resources.h"
+
 namespace tnx::city::draw {
 
-// The scheme is shown at 1:1, so station coordinates are pixels of it.
-constexpr int kSchemeWidth = 591;
-constexpr int kSchemeHeight = 575;
-
-constexpr int kLineIconSize = 16;
-constexpr int kFlagSize = 14;
-constexpr int kCircleSize = 10;
+// The sizes of the scheme and of the small pictures: model/city_resources.h.
 
 constexpr double kTrackWidth = 5.0;
 constexpr double kPlannedTrackWidth = 3.0;

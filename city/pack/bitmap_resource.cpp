@@ -2,28 +2,12 @@
 
 #include <algorithm>
 
-#include "city/pack/scheme_limits.h"
+#include "model/city_format.h"
+#include "model/city_resources.h"
+#include "model/dib_format.h"
 
 namespace tnx::city {
 namespace {
-
-constexpr std::size_t kInfoHeaderSize = 40;
-
-std::uint32_t Dword(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
-           static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-
-std::uint16_t Word(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-// Built piece by piece: g++ 12 at -O3 warns falsely about "literal" + string.
-std::string LineIconName(int line) {
-    std::string name(1, 'L');
-    name += std::to_string(line);
-    return name;
-}
 
 std::string SizeText(long long width, long long height) {
     return std::to_string(width) + " x " + std::to_string(height);
@@ -32,17 +16,19 @@ std::string SizeText(long long width, long long height) {
 }  // namespace
 
 BitmapSize ExpectedBitmapSize(const std::string& name) {
-    if (name == "MAP") return {kMapWidth, kMapHeight};
-    if (name == "FLAG1" || name == "FLAG2" || name == "FLAG1A" || name == "FLAG2A") return {14, 14};
-    if (name == "CIRCLE") return {10, 10};
-    for (int line = 1; line <= 11; ++line)
-        if (name == LineIconName(line)) return {16, 16};
+    if (name == resource::kMap) return {kSchemeWidth, kSchemeHeight};
+    for (const char* flag : {resource::kFlag1, resource::kFlag2, resource::kFlag1A, resource::kFlag2A})
+        if (name == flag) return {kFlagSize, kFlagSize};
+    if (name == resource::kCircle) return {kCircleSize, kCircleSize};
+    for (int line = 1; line <= kMaxLines; ++line)
+        if (name == resource::LineIcon(line)) return {kLineIconSize, kLineIconSize};
     return {};
 }
 
 std::vector<std::string> RequiredBitmapNames(int lineCount) {
-    std::vector<std::string> names = {"MAP", "FLAG1", "FLAG2", "FLAG1A", "FLAG2A", "CIRCLE"};
-    for (int line = 1; line <= lineCount; ++line) names.push_back(LineIconName(line));
+    std::vector<std::string> names = {resource::kMap,    resource::kFlag1,  resource::kFlag2,
+                                      resource::kFlag1A, resource::kFlag2A, resource::kCircle};
+    for (int line = 1; line <= lineCount; ++line) names.push_back(resource::LineIcon(line));
     return names;
 }
 
@@ -50,14 +36,15 @@ std::string CheckBitmap(const BitmapResource& bitmap) {
     const BitmapSize expected = ExpectedBitmapSize(bitmap.name);
     if (expected.width == 0) return "is not a bitmap a city module carries";
     const auto& b = bitmap.bytes;
-    if (b.size() < kInfoHeaderSize || Dword(b, 0) != kInfoHeaderSize)
+    if (b.size() < kDibInfoHeaderSize || ReadDibInfoHeader(b.data()).Size != kDibInfoHeaderSize)
         return "does not start with a 40-byte bitmap information header";
 
-    const auto width = static_cast<std::int32_t>(Dword(b, 4));
-    const auto height = static_cast<std::int32_t>(Dword(b, 8));
-    const std::uint16_t bitsPerPixel = Word(b, 14);
-    const std::uint32_t compression = Dword(b, 16);
-    std::uint32_t colours = Dword(b, 32);
+    const TBitmapInfoHeader header = ReadDibInfoHeader(b.data());
+    const std::int32_t width = header.Width;
+    const std::int32_t height = header.Height;
+    const std::uint16_t bitsPerPixel = header.BitCount;
+    const std::uint32_t compression = header.Compression;
+    std::uint32_t colours = header.ColoursUsed;
     if (width != expected.width || height != expected.height)
         return "is " + SizeText(width, height) + " pixels; expected " + SizeText(expected.width, expected.height) +
                " (rows bottom-up)";
@@ -66,8 +53,9 @@ std::string CheckBitmap(const BitmapResource& bitmap) {
     if (colours == 0) colours = 1u << bitsPerPixel;
     if (colours > (1u << bitsPerPixel)) return "has a colour table longer than its pixels can use";
 
-    const std::size_t stride = (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
-    const std::size_t needed = kInfoHeaderSize + colours * 4 + stride * static_cast<std::size_t>(height);
+    const std::uint64_t stride = DibRowStride(static_cast<std::uint64_t>(width), bitsPerPixel);
+    const std::uint64_t needed =
+        kDibInfoHeaderSize + colours * kDibPaletteEntrySize + stride * static_cast<std::uint64_t>(height);
     if (b.size() < needed)
         return "is " + std::to_string(b.size()) + " bytes; its header promises " + std::to_string(needed);
     return {};

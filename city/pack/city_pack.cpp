@@ -7,13 +7,12 @@
 #include "city/pack/route_checks.h"
 #include "city/pack/station_table.h"
 #include "city/pack/transfer_table.h"
+#include "model/city_resources.h"
 #include "model/cp1251.h"
 #include "model/lookups.h"
 
 namespace tnx::city {
 namespace {
-
-constexpr int kCityCodeCount = 14;  // entries of the program's city name table
 
 bool IsModuleFileName(const std::string& name) {
     return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
@@ -47,10 +46,10 @@ void CheckLineNumbering(const CitySource& source, PackErrors& errors) {
 void CheckConstants(const CitySource& source, PackErrors& errors) {
     if (!IsModuleFileName(source.fileName))
         errors.Add("city.txt", {}, "file", "\"" + source.fileName + "\" must be letters, digits, '_' or '-'");
-    if (source.cityCode < 1 || source.cityCode > kCityCodeCount)
+    if (!IsCityCode(source.cityCode))
         errors.Add("city.txt", {}, "CityCode",
-                   std::to_string(source.cityCode) + " is not in the city name table (1.." +
-                       std::to_string(kCityCodeCount) + ")");
+                   std::to_string(source.cityCode) + " is not in the city name table (" + std::to_string(kMinCityCode) +
+                       ".." + std::to_string(kMaxCityCode) + ")");
     if (source.isNTime != 0 && source.isNTime != 1) errors.Add("city.txt", {}, "IsNTime", "must be 0 or 1");
 
     const int first = source.defFirstStation;

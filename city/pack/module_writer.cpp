@@ -1,6 +1,7 @@
 #include "city/pack/module_writer.h"
 
 #include "model/city_format.h"
+#include "model/city_resources.h"
 #include "model/module_file.h"
 #include "model/module_format.h"
 
@@ -25,11 +26,11 @@ std::vector<std::uint8_t> WriteModuleBytes(const PackedCity& city, const std::ve
     for (std::size_t i = 0; i < std::size(values); ++i)
         contents.Exports.emplace_back(module_file::kExportNames[i], values[i]);
     contents.Resources = {
-        {"STATIONS", kResourceTypeRcData, BytesOf(city.stations)},
-        {"CHANGES", kResourceTypeRcData, BytesOf(city.changes)},
-        {"DWAITTIME", kResourceTypeRcData, BytesOf(city.dayWait)},
-        {"NWAITTIME", kResourceTypeRcData, BytesOf(city.eveningWait)},
-        {"INFO", kResourceTypeRcData, {city.info.begin(), city.info.end()}},
+        {resource::kStations, kResourceTypeRcData, BytesOf(city.stations)},
+        {resource::kChanges, kResourceTypeRcData, BytesOf(city.changes)},
+        {resource::kDayWait, kResourceTypeRcData, BytesOf(city.dayWait)},
+        {resource::kEveningWait, kResourceTypeRcData, BytesOf(city.eveningWait)},
+        {resource::kInfo, kResourceTypeRcData, {city.info.begin(), city.info.end()}},
     };
     for (const BitmapResource& bitmap : bitmaps)
         contents.Resources.push_back({bitmap.name, kResourceTypeBitmap, bitmap.bytes});

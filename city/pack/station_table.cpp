@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "city/pack/scheme_limits.h"
+#include "model/city_resources.h"
 #include "model/cp1251.h"
 #include "model/lookups.h"
 
@@ -53,14 +54,14 @@ void CheckUniqueNames(const CitySource& source, PackErrors& errors) {
 }
 
 void CheckPosition(const StationSource& s, PackErrors& errors) {
-    if (s.x < kMinStationCoordinate || s.x >= kMapWidth)
+    if (s.x < kMinStationCoordinate || s.x >= kSchemeWidth)
         errors.Add(StationSubject(s), s.where, "X",
                    std::to_string(s.x) + " is off the scheme; expected " + std::to_string(kMinStationCoordinate) +
-                       ".." + std::to_string(kMapWidth - 1));
-    if (s.y < kMinStationCoordinate || s.y >= kMapHeight)
+                       ".." + std::to_string(kSchemeWidth - 1));
+    if (s.y < kMinStationCoordinate || s.y >= kSchemeHeight)
         errors.Add(StationSubject(s), s.where, "Y",
                    std::to_string(s.y) + " is off the scheme; expected " + std::to_string(kMinStationCoordinate) +
-                       ".." + std::to_string(kMapHeight - 1));
+                       ".." + std::to_string(kSchemeHeight - 1));
 }
 
 struct Direction {
@@ -119,7 +120,7 @@ void CheckLink(const CitySource& source, const StationSource& s, const Direction
     if (bend) {
         if (bend->x == 0)
             add(d.bend, "X 0 would mean no bend; write - instead");
-        else if (bend->x >= kMapWidth || bend->y >= kMapHeight)
+        else if (bend->x >= kSchemeWidth || bend->y >= kSchemeHeight)
             add(d.bend, Text(bend) + " is off the scheme");
     }
     if (other == s.number) return add(d.link, "links the station to itself");

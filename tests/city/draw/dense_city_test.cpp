@@ -12,6 +12,7 @@
 #include "city/draw/scheme_layout.h"
 #include "city/draw/scheme_renderer.h"
 #include "city/draw/scheme_style.h"
+#include "model/ring.h"
 #include "synthetic_city.h"
 
 namespace tnx::city::draw {
@@ -22,8 +23,9 @@ using testing::SyntheticCity;
 
 const QColor kBrown(137, 78, 53);
 
-// The ellipse inscribed in (147, 137)-(430, 417), in pixel-centre coordinates.
-constexpr double kCx = 289.0, kCy = 277.5, kRx = 141.5, kRy = 140.0;
+// The ring's ellipse in pixel-centre coordinates.
+constexpr double kCx = (kRingLeft + kRingRight) / 2.0 + 0.5, kCy = (kRingTop + kRingBottom) / 2.0 + 0.5;
+constexpr double kRx = (kRingRight - kRingLeft) / 2.0, kRy = (kRingBottom - kRingTop) / 2.0;
 
 QPoint OnEllipse(double degrees) {
     const double a = degrees * std::numbers::pi / 180;
