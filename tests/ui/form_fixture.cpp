@@ -63,7 +63,7 @@ TForm1& FormTest::Started() {
 }
 
 std::uint8_t FormTest::Station(const std::string& name) const {
-    return FindStationByName(form->City, *Utf8ToCp1251(name));
+    return FindStationByName(form->State().City, *Utf8ToCp1251(name));
 }
 
 int FormTest::ListIndex(const std::string& name) const {

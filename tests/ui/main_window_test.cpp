@@ -27,25 +27,25 @@ protected:
     // What the window must list: the search command's entries for the window's own state.
     QStringList Expected() {
         TSearchRequest request;
-        request.StartStation = form->StartStation;
-        request.EndStation = form->EndStation;
-        request.Settings = form->Settings;
+        request.StartStation = form->State().StartStation;
+        request.EndStation = form->State().EndStation;
+        request.Settings = form->State().Settings;
         request.DayChecked = form->DayRadioButton->isChecked();
         request.EveningChecked = form->EvRadioButton->isChecked();
         auto list = std::make_unique<TRouteList>();
         QStringList entries;
-        for (const std::string& e : RunSearchCommand(form->City, *list, request).Entries)
+        for (const std::string& e : RunSearchCommand(form->State().City, *list, request).Entries)
             entries << QString::fromStdString(e);
         return entries;
     }
     QStringList Entries() const { return form->RadioGroup1->Items(); }
     // Each command searches again inside exactly one balanced pause.
     void ExpectSearchedOnce(const std::function<void()>& command, const char* what) {
-        const long pauses = form->AnimationPause.PauseCount();
+        const long pauses = form->AnimationPause().PauseCount();
         form->RadioGroup1->Clear();
         command();
-        EXPECT_EQ(form->AnimationPause.PauseCount(), pauses + 1) << what;
-        EXPECT_EQ(form->AnimationPause.Depth(), 0) << what;
+        EXPECT_EQ(form->AnimationPause().PauseCount(), pauses + 1) << what;
+        EXPECT_EQ(form->AnimationPause().Depth(), 0) << what;
         EXPECT_EQ(Entries(), Expected()) << what;
         EXPECT_FALSE(Entries().isEmpty()) << what;
     }
@@ -53,24 +53,24 @@ protected:
 
 TEST_F(MainWindowTest, SettingsMenuCommandsChangeTheSettingsAndSearchAgain) {
     ExpectSearchedOnce([&] { form->N3->trigger(); }, "N3 off");
-    EXPECT_FALSE(form->Settings.UseWaitTime);
+    EXPECT_FALSE(form->State().Settings.UseWaitTime);
     EXPECT_FALSE(form->N3->isChecked());
     EXPECT_FALSE(form->DayRadioButton->isEnabled());
     EXPECT_FALSE(form->EvRadioButton->isEnabled());
     ExpectSearchedOnce([&] { form->N3->trigger(); }, "N3 on");
-    EXPECT_TRUE(form->Settings.UseWaitTime);
+    EXPECT_TRUE(form->State().Settings.UseWaitTime);
     EXPECT_TRUE(form->DayRadioButton->isEnabled());
     EXPECT_TRUE(form->EvRadioButton->isEnabled());
 
     ExpectSearchedOnce([&] { form->N9->trigger(); }, "N9 off");
-    EXPECT_FALSE(form->Settings.ShowOnlyOptimal);
+    EXPECT_FALSE(form->State().Settings.ShowOnlyOptimal);
 
     ExpectSearchedOnce([&] { form->N7->trigger(); }, "N7");
-    EXPECT_TRUE(form->Settings.ArrangeByChanges);
+    EXPECT_TRUE(form->State().Settings.ArrangeByChanges);
     EXPECT_TRUE(form->N7->isChecked());
     EXPECT_FALSE(form->N6->isChecked());
     ExpectSearchedOnce([&] { form->N6->trigger(); }, "N6");
-    EXPECT_FALSE(form->Settings.ArrangeByChanges);
+    EXPECT_FALSE(form->State().Settings.ArrangeByChanges);
     EXPECT_TRUE(form->N6->isChecked());
     EXPECT_FALSE(form->N7->isChecked());
     ExpectSearchedOnce([&] { form->N6->trigger(); }, "N6 when already checked");
@@ -85,29 +85,29 @@ TEST_F(MainWindowTest, DayAndEveningButtonsChooseTheWaitTable) {
     ExpectSearchedOnce([&] { form->EvRadioButton->click(); }, "evening");
     EXPECT_TRUE(form->EvRadioButton->isChecked());
     EXPECT_FALSE(form->DayRadioButton->isChecked());
-    EXPECT_EQ(form->City.EffectiveWait, form->City.EveningWait);
+    EXPECT_EQ(form->State().City.EffectiveWait, form->State().City.EveningWait);
     ExpectSearchedOnce([&] { form->EvRadioButton->click(); }, "evening again stays checked");
     EXPECT_TRUE(form->EvRadioButton->isChecked());
     ExpectSearchedOnce([&] { form->DayRadioButton->click(); }, "day");
     EXPECT_FALSE(form->EvRadioButton->isChecked());
-    EXPECT_EQ(form->City.EffectiveWait, form->City.DayWait);
+    EXPECT_EQ(form->State().City.EffectiveWait, form->State().City.DayWait);
 
     // While a search runs the buttons switch but start no search.
-    form->SearchRunning = true;
-    const long pauses = form->AnimationPause.PauseCount();
+    form->State().SearchRunning = true;
+    const long pauses = form->AnimationPause().PauseCount();
     form->EvRadioButton->click();
     EXPECT_TRUE(form->EvRadioButton->isChecked());
     EXPECT_FALSE(form->DayRadioButton->isChecked());
-    EXPECT_EQ(form->AnimationPause.PauseCount(), pauses);
+    EXPECT_EQ(form->AnimationPause().PauseCount(), pauses);
 }
 
 TEST_F(MainWindowTest, HelpAndAboutChangeNothing) {
     // Help and About exist and change nothing; About pauses around its box.
-    const long pauses = form->AnimationPause.PauseCount();
+    const long pauses = form->AnimationPause().PauseCount();
     form->Info->trigger();
     form->About->trigger();
-    EXPECT_EQ(form->AnimationPause.PauseCount(), pauses + 1);
-    EXPECT_EQ(form->AnimationPause.Depth(), 0);
+    EXPECT_EQ(form->AnimationPause().PauseCount(), pauses + 1);
+    EXPECT_EQ(form->AnimationPause().Depth(), 0);
     EXPECT_EQ(Entries(), Expected());
 }
 
@@ -235,14 +235,14 @@ TEST_F(MainWindowTest, CloseButtonsCloseTheWindowAndReleaseTheModule) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     QTest::mouseClick(form->MenuPanel1, Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->CityModuleHandle);
+    EXPECT_FALSE(form->State().CityModuleHandle);
 
     Started();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     form->CloseButton->click();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->CityModuleHandle);
+    EXPECT_FALSE(form->State().CityModuleHandle);
 }
 
 }  // namespace
