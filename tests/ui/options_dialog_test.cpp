@@ -10,7 +10,6 @@
 #include <QWhatsThis>
 #include <QtTest/QTest>
 
-#include "engine/search_command.h"
 #include "form_fixture.h"
 #include "model/cp1251.h"
 #include "model/lookups.h"
@@ -47,19 +46,6 @@ protected:
         for (const auto& [key, value] : values) s.setValue(key, value);
     }
     QStringList Entries() const { return form->RadioGroup1->Items(); }
-    QStringList Expected() const {
-        TSearchRequest request;
-        request.StartStation = form->State().StartStation;
-        request.EndStation = form->State().EndStation;
-        request.Settings = form->State().Settings;
-        request.DayChecked = form->DayRadioButton->isChecked();
-        request.EveningChecked = form->EvRadioButton->isChecked();
-        auto list = std::make_unique<TRouteList>();
-        QStringList entries;
-        for (const std::string& e : RunSearchCommand(form->State().City, *list, request).Entries)
-            entries << QString::fromStdString(e);
-        return entries;
-    }
     std::unique_ptr<TOptionsDlg> Dialog() { return form->CreateOptionsDlg(); }
 };
 
@@ -374,7 +360,7 @@ TEST_F(OptionsTest, CancellingChangesNothingButTheSearchRunsAgain) {
     EXPECT_EQ(form->State().Settings.ArrangeByChanges, before.ArrangeByChanges);
     EXPECT_TRUE(UserSettings().allKeys().isEmpty()) << "nothing stored";
     EXPECT_FALSE(form->RadioGroup1->isHidden());
-    EXPECT_EQ(Entries(), Expected());
+    EXPECT_EQ(Entries(), SearchedEntries());
     EXPECT_EQ(form->AnimationPause().PauseCount(), pauses + 1);
     EXPECT_EQ(form->AnimationPause().Depth(), 0);
 }
@@ -393,7 +379,7 @@ TEST_F(OptionsTest, ConfirmedSettingsTakeEffectInTheSearchAtOnce) {
     form->N5->trigger();
     EXPECT_FALSE(form->N3->isChecked());
     EXPECT_FALSE(form->DayRadioButton->isEnabled());
-    EXPECT_EQ(Entries(), Expected());
+    EXPECT_EQ(Entries(), SearchedEntries());
     EXPECT_GE(Entries().size(), 2);
 }
 
