@@ -176,6 +176,50 @@ TEST_F(OptionsTest, SpinFieldsTakeAnyNumberAndBringItWithinBoundsWhenLeft) {
     EXPECT_EQ(form->State().Settings.TimeDiff, 25);
 }
 
+TEST_F(OptionsTest, TheDialogEditsWhatItIsHandedAndHandsBackItsChoice) {
+    AddModule("kharkiv.tnd", "kharkiv.tnd");
+    AddModule("spb.tnd", "spb.tnd");
+    Started();
+    const TCitySettings before = form->State().Settings;
+    TOptionsInput input;
+    input.Settings.TimeDiff = 7;
+    input.Settings.FstStation = Station("Госпром");
+    input.City = &form->State().City;
+    input.Stations = {{"Госпром", Station("Госпром")}, {"Героев труда", Station("Героев труда")}};
+    input.Catalog = form->State().Catalog;
+    input.CurrentCityFile = "spb.tnd";
+    std::vector<TOptionsChoice> handed;
+    TOptionsDlg dialog(nullptr, environment, input, [&](const TOptionsChoice& choice) {
+        handed.push_back(choice);
+        return TOptionsApplied{{"", "Настройки не сохранены"}, true};
+    });
+    EXPECT_EQ(dialog.ComboBox->count(), 2) << "the stations handed, not the window's list";
+    EXPECT_EQ(dialog.ComboBox->currentText(), "Госпром");
+    EXPECT_EQ(dialog.SpinEdit1->value(), 7);
+    EXPECT_EQ(dialog.ComboBox1->currentIndex(), 1) << "the city file handed";
+    EXPECT_FALSE(dialog.Choice());
+
+    dialog.ComboBox->setCurrentIndex(1);
+    dialog.SpinEdit2->setValue(2);
+    dialog.ComboBox1->setCurrentIndex(0);
+    environment.Messages.clear();
+    dialog.OkBtnClick();
+    ASSERT_EQ(handed.size(), 1u);
+    EXPECT_EQ(handed[0].Settings.FstStation, Station("Героев труда"));
+    EXPECT_EQ(handed[0].Settings.TimeDiff, 7);
+    EXPECT_EQ(handed[0].Settings.ChangesDiff, 2);
+    EXPECT_EQ(handed[0].CityFile, "kharkiv.tnd");
+    ASSERT_TRUE(dialog.Choice());
+    EXPECT_EQ(dialog.Choice()->CityFile, "kharkiv.tnd");
+    EXPECT_TRUE(dialog.CityLoadFailed());
+    EXPECT_EQ(environment.Messages,
+              std::vector<std::string>{"Настройки не сохранены\r\nВыбранные значения действуют до закрытия программы."})
+        << "only the failures are told";
+    EXPECT_EQ(form->State().Settings.TimeDiff, before.TimeDiff) << "the dialog itself changes nothing of the window";
+    EXPECT_EQ(form->State().Settings.ChangesDiff, before.ChangesDiff);
+    EXPECT_TRUE(UserSettings().allKeys().isEmpty()) << "nor does it store anything";
+}
+
 TEST_F(OptionsTest, OneModuleDisablesTheCityChooser) {
     AddCity("kharkiv.tnd");
     Started();
