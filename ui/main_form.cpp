@@ -23,6 +23,7 @@
 #include "ui/image_control.h"
 #include "ui/legend_group.h"
 #include "ui/menu_panel.h"
+#include "ui/options_dialog.h"
 #include "ui/popup_menu.h"
 #include "ui/radio_group.h"
 #include "ui/route_card.h"
@@ -105,8 +106,8 @@ QStringList EveryRouteEntryText() {
 }
 
 TForm1::TForm1(std::filesystem::path programDirectory, TFormEnvironment& environment)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), programDirectory_(std::move(programDirectory)),
-      environment_(environment), routes_(std::make_unique<TRouteList>()) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), environment_(environment),
+      state_(std::move(programDirectory)) {
     InitTunnexResources();
     setWindowTitle("Tunnex");
     QFont formFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);

@@ -7,20 +7,17 @@
 #include <QWidget>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "engine/route.h"
-#include "engine/search_settings.h"
-#include "model/city_tables.h"
-#include "model/station_set.h"
-#include "shell/city_module.h"
-#include "shell/module_catalog.h"
+#include "shell/app_state.h"
 #include "ui/animation_pause.h"
 #include "ui/blinking_line.h"
 #include "ui/map_bitmaps.h"
+#include "ui/route_frame.h"
 #include "ui/station_hit_grid.h"
 #include "ui/station_watcher.h"
 
@@ -36,15 +33,14 @@ class QToolButton;
 
 namespace tnx::ui {
 
-// The options dialog offers at most this many transfers.
-inline constexpr int kMaxChangesOffered = 5;
-
 // The route list's entry text of every time and transfer count the options allow.
 QStringList EveryRouteEntryText();
 
 class TFormEnvironment;
 class TImage;
 class TMenuPanel;
+class TOptionsDlg;
+struct TOptionsApplied;
 class TRadioGroup;
 class TRouteCard;
 class TSplashForm;
@@ -75,15 +71,30 @@ public:
     std::optional<int> FormCreate();
     void FormClose();
 
-    // City catalog and loader.
+    // What the window shows: the city, the settings, the endpoints and the search.
+    TAppState& State() { return state_; }
+    const TAppState& State() const { return state_; }
+
+    // Loads a city through the state and shows it: lists, menus, scheme, markers.
     bool LoadCity(const std::string& fileName);
-    void ReadCitySettings();
-    std::string CityInfoText() const;
 
     // Endpoints and routes.
     void SetEndpoints(std::uint8_t start, std::uint8_t finish);
     void ShowRoutes();
     void ShowCityInfo();
+
+    // How a command that changes what the search uses differs from the others; each
+    // call says why it differs.
+    struct TSearchAgain {
+        bool ClearFirst = false;          // the route list and the pop-up go before the change
+        bool SkipWhileSearching = false;  // while a search runs, only the change is made
+    };
+    // Makes `change` and searches again, both inside one pause of the animation.
+    // `change` gives false when nothing is to be searched: the program is ending.
+    void SearchAgainAfter(TSearchAgain how, const std::function<bool()>& change);
+
+    // The options dialog with what it edits, confirmed into this window.
+    std::unique_ptr<TOptionsDlg> CreateOptionsDlg();
 
     // Handlers.
     void ComboBoxDrawItem(QPainter& painter, const QRect& rect, const QString& itemText, bool selected,
@@ -164,27 +175,6 @@ public:
     TStationHint* StationHint = nullptr;
     TSplashForm* SplashForm = nullptr;
 
-    // The loaded city and what the user has chosen.
-    TCity City;
-    TCitySettings Settings;
-    std::uint8_t StartStation = 0;
-    std::uint8_t EndStation = 0;
-    bool SearchRunning = false;
-    TStationSet ShownRouteStations{};
-    TStationSet ShownRouteTransfers{};
-    TAnimationPause AnimationPause;
-    TMapBitmaps Bitmaps;
-
-    // Catalog and start-up state.
-    std::vector<TCatalogEntry> Catalog;
-    std::string CurrentCityFile;
-    std::unique_ptr<CityModule> CityModuleHandle;
-    std::string ProgramVersionText;
-    std::string ProgramBuildText;
-    bool FirstRun = false;
-    int OperatingStations = 0;
-    std::string CityVersionText;
-
     // The living map: pointer on the scheme, route animation, list watcher.
     void BuildStationHitGrid();
     void Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y);
@@ -194,15 +184,11 @@ public:
     void ShowPlainFrame();
     // The watcher's update: both listed stations, unless a list is dropped down.
     void ApplyStationLists();
-    TStationHitGrid StationHitGrid;
-    std::uint8_t LastHintStation = 0;
-    // Station lists changed by the user and not yet applied.
-    TStationChangeState StationChange;
-    std::unique_ptr<TBlinkingLine> BlinkingLine;
-    std::unique_ptr<TCheckStationsChanged> CheckStationsChanged;
-
-    // The ranked routes of the last search.
-    const TRouteList& Routes() const { return *routes_; }
+    // Every change of what the animation shows is made inside a pause of it.
+    TAnimationPause& AnimationPause() { return animationPause_; }
+    const TMapBitmaps& Bitmaps() const { return bitmaps_; }
+    const TStationHitGrid& StationHitGrid() const { return stationHitGrid_; }
+    std::uint8_t LastHintStation() const { return lastHintStation_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -220,6 +206,12 @@ private:
     void FillStationLists();
     void ResetMap();
     void ShowContextMenu(QWidget* control, const QPoint& position);
+    TOptionsApplied ApplyOptions(const TOptionsChoice& choice);
+    // The menus' check marks show the settings.
+    void ShowSettingsInMenu();
+    void EnableTimeOfDay(bool enabled);
+    // The endpoints and the shown route as the map draws them.
+    TRouteFrameInput ShownRoute() const;
     void DrawCaption(const char* resource, const QColor& textColour);
     void SetCaptionButtonColours(const QColor& colour, const QColor& glyph);
     std::uint8_t ListedStation(const TStationComboBox* box) const;
@@ -229,9 +221,15 @@ private:
     void StartThreads();
     void StopThreads();
 
-    std::filesystem::path programDirectory_;
     TFormEnvironment& environment_;
-    std::unique_ptr<TRouteList> routes_;
+    // Declared before the threads, which use them until they are joined.
+    TAppState state_;
+    TAnimationPause animationPause_;
+    TMapBitmaps bitmaps_;
+    TStationHitGrid stationHitGrid_;
+    std::uint8_t lastHintStation_ = 0;
+    std::unique_ptr<TBlinkingLine> blinkingLine_;
+    std::unique_ptr<TCheckStationsChanged> checkStationsChanged_;
     QWidget* contextMenuControl_ = nullptr;
     bool closed_ = false;
     // Dragging by the caption picture.

@@ -21,64 +21,106 @@
 
 namespace tnx::ui {
 
+void TForm1::SearchAgainAfter(TSearchAgain how, const std::function<bool()>& change) {
+    if (how.SkipWhileSearching && state_.SearchRunning) {
+        change();
+        return;
+    }
+    TPauseScope pause(animationPause_);
+    if (how.ClearFirst) {
+        if (StationHint != nullptr) StationHint->hide();
+        RadioGroup1->Clear();
+        RadioGroup1->hide();
+        QCoreApplication::processEvents();
+    }
+    if (change()) ShowRoutes();
+}
+
+// The four settings commands change the settings in memory only; they search again even
+// during a search, which they can reach only through the messages it lets through.
 void TForm1::N3Click() {
-    // The menu has already toggled the check mark.
-    Settings.UseWaitTime = N3->isChecked();
-    DayRadioButton->setEnabled(Settings.UseWaitTime);
-    EvRadioButton->setEnabled(Settings.UseWaitTime);
-    TPauseScope pause(AnimationPause);
-    ShowRoutes();
+    SearchAgainAfter({}, [this] {
+        // The menu has already toggled the check mark.
+        state_.Settings.UseWaitTime = N3->isChecked();
+        EnableTimeOfDay(state_.Settings.UseWaitTime);
+        return true;
+    });
 }
 
 void TForm1::N9Click() {
-    Settings.ShowOnlyOptimal = N9->isChecked();
-    TPauseScope pause(AnimationPause);
-    ShowRoutes();
+    SearchAgainAfter({}, [this] {
+        state_.Settings.ShowOnlyOptimal = N9->isChecked();
+        return true;
+    });
 }
 
 void TForm1::N6Click() {
-    N6->setChecked(true);
-    Settings.ArrangeByChanges = N7->isChecked();
-    TPauseScope pause(AnimationPause);
-    ShowRoutes();
+    SearchAgainAfter({}, [this] {
+        N6->setChecked(true);
+        state_.Settings.ArrangeByChanges = N7->isChecked();
+        return true;
+    });
 }
 
 void TForm1::N7Click() {
-    N7->setChecked(true);
-    Settings.ArrangeByChanges = N7->isChecked();
-    TPauseScope pause(AnimationPause);
-    ShowRoutes();
+    SearchAgainAfter({}, [this] {
+        N7->setChecked(true);
+        state_.Settings.ArrangeByChanges = N7->isChecked();
+        return true;
+    });
 }
 
 void TForm1::OptionsClick() {
-    if (StationHint != nullptr) StationHint->hide();
-    TPauseScope pause(AnimationPause);
-    RadioGroup1->Clear();
-    RadioGroup1->hide();
-    QCoreApplication::processEvents();
-    bool cityLoadFailed = false;
-    {
-        TOptionsDlg dialog(*this, environment_);
-        environment_.ExecDialog(dialog);
-        cityLoadFailed = dialog.CityLoadFailed();
+    // The dialog may change every setting and the city: no routes of the old ones stay
+    // listed while it is open.
+    SearchAgainAfter({.ClearFirst = true}, [this] {
+        const std::unique_ptr<TOptionsDlg> dialog = CreateOptionsDlg();
+        environment_.ExecDialog(*dialog);
+        if (dialog->CityLoadFailed()) {
+            // Neither the chosen city nor the first listed one opens: as at start-up.
+            QCoreApplication::exit(kExitNoLoadableCity);
+            return false;
+        }
+        return true;  // whatever the dialog's result
+    });
+}
+
+std::unique_ptr<TOptionsDlg> TForm1::CreateOptionsDlg() {
+    TOptionsInput input;
+    input.Settings = state_.Settings;
+    input.City = &state_.City;
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        input.Stations.push_back({ComboBox1->itemText(i), ComboBox1->itemData(i).toInt()});
+    input.Catalog = state_.Catalog;
+    input.CurrentCityFile = state_.CurrentCityFile;
+    input.DrawItem = ComboBox1->DrawItem();
+    input.MatchItems = [this](const QString& typed) { return StationsNamed(typed); };
+    return std::make_unique<TOptionsDlg>(this, environment_, std::move(input),
+                                         [this](const TOptionsChoice& choice) { return ApplyOptions(choice); });
+}
+
+TOptionsApplied TForm1::ApplyOptions(const TOptionsChoice& choice) {
+    const TOptionsConfirmed confirmed = state_.ConfirmOptions(choice);
+    ShowSettingsInMenu();
+    // Whether the city has evening times or not: only a city load asks that.
+    EnableTimeOfDay(state_.Settings.UseWaitTime);
+    TOptionsApplied applied{confirmed.Failures, false};
+    if (confirmed.CityChosen) {
+        // Reads the new city's stored settings, replacing the values just confirmed.
+        applied.CityLoadFailed = !LoadCity(state_.CurrentCityFile);
+        if (!applied.CityLoadFailed) FormActivate();
     }
-    if (cityLoadFailed) {
-        // Neither the chosen city nor the first listed one opens: as at start-up.
-        QCoreApplication::exit(kExitNoLoadableCity);
-        return;
-    }
-    // Whatever the dialog's result.
-    ShowRoutes();
+    return applied;
 }
 
 void TForm1::InfoClick() { environment_.ShowHelp(0); }
 
 void TForm1::AboutClick() {
     if (StationHint != nullptr) StationHint->hide();
-    TPauseScope pause(AnimationPause);
-    TAboutBox box(
-        this, environment_,
-        {ProgramVersionText, ProgramBuildText, QCoreApplication::applicationFilePath(), programDirectory_, Catalog});
+    TPauseScope pause(animationPause_);
+    TAboutBox box(this, environment_,
+                  {state_.ProgramVersionText, state_.ProgramBuildText, QCoreApplication::applicationFilePath(),
+                   state_.ProgramDirectory(), state_.Catalog});
     environment_.ExecDialog(box);
 }
 
@@ -165,8 +207,8 @@ void TForm1::Image5MouseUp(QMouseEvent* event) {
 }
 
 QString TForm1::CaptionText() const {
-    return "Tunnex v" + QString::fromStdString(ProgramVersionText) + " - [ " +
-           QString::fromStdString(CityName(City.CityCode)) + " ]";
+    return "Tunnex v" + QString::fromStdString(state_.ProgramVersionText) + " - [ " +
+           QString::fromStdString(CityName(state_.City.CityCode)) + " ]";
 }
 
 void TForm1::SetCaptionButtonColours(const QColor& colour, const QColor& glyph) {

@@ -39,29 +39,30 @@ void TForm1::ConnectMap() {
     });
 }
 
-void TForm1::BuildStationHitGrid() { StationHitGrid.Build(City); }
+void TForm1::BuildStationHitGrid() { stationHitGrid_.Build(state_.City); }
 
 void TForm1::Image1MouseMove(Qt::KeyboardModifiers, int x, int y) {
-    if (SearchRunning || !environment_.ApplicationActive()) return;
-    const std::uint8_t cell = StationHitGrid.At(x, y);
-    const bool onStation = cell != 0 && cell != TStationHitGrid::kNearStation && cell <= City.NumOfStations;
+    if (state_.SearchRunning || !environment_.ApplicationActive()) return;
+    const std::uint8_t cell = stationHitGrid_.At(x, y);
+    const bool onStation = cell != 0 && cell != TStationHitGrid::kNearStation && cell <= state_.City.NumOfStations;
     if (!onStation) {
         if (Image1->cursor().shape() == Qt::PointingHandCursor) Image1->unsetCursor();
-    } else if (City.Station(cell).InOperation != 0) {
+    } else if (state_.City.Station(cell).InOperation != 0) {
         Image1->setCursor(Qt::PointingHandCursor);
     }
     // A station not in operation keeps whatever pointer it was reached with.
-    if (!Settings.ShowPopUp || StationHint == nullptr) return;
+    if (!state_.Settings.ShowPopUp || StationHint == nullptr) return;
     if (onStation) {
         ShowStationHint(cell, x, y);
         return;
     }
     StationHint->hide();
-    LastHintStation = 0;
+    lastHintStation_ = 0;
 }
 
 void TForm1::ShowStationHint(std::uint8_t station, int x, int y) {
-    const QString text = " " + QString::fromStdString(Cp1251ToUtf8(DisplayName(StoredName(City.Station(station)))));
+    const QString text =
+        " " + QString::fromStdString(Cp1251ToUtf8(DisplayName(StoredName(state_.City.Station(station)))));
     const QPoint anchor = Image1->mapToGlobal(QPoint(x, y) + kHintOffset);
     const QRect measured = QFontMetrics(StationHint->font()).boundingRect(QRect(0, 0, 5, 5), Qt::TextSingleLine, text);
     const QSize textSize(measured.x() + measured.width(), measured.y() + measured.height());
@@ -71,43 +72,40 @@ void TForm1::ShowStationHint(std::uint8_t station, int x, int y) {
     StationHint->setGeometry(StationHintRect(anchor, textSize, screenRect));
     StationHint->show();
     StationHint->raise();
-    LastHintStation = station;
+    lastHintStation_ = station;
 }
 
 void TForm1::Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
     // The map panel's help menu is offered only for a click on empty map.
     Panel3->setContextMenuPolicy(Qt::NoContextMenu);
     const auto offerHelpMenu = [this] { Panel3->setContextMenuPolicy(Qt::CustomContextMenu); };
-    if (SearchRunning || !TStationHitGrid::InActiveArea(x, y)) {
+    if (state_.SearchRunning || !TStationHitGrid::InActiveArea(x, y)) {
         offerHelpMenu();
         return;
     }
-    const std::uint8_t cell = StationHitGrid.At(x, y);
+    const std::uint8_t cell = stationHitGrid_.At(x, y);
     if (cell == 0) {
         offerHelpMenu();
         return;
     }
-    if (cell == TStationHitGrid::kNearStation || cell > City.NumOfStations) return;
-    const TStation& station = City.Station(cell);
+    if (cell == TStationHitGrid::kNearStation || cell > state_.City.NumOfStations) return;
+    const TStation& station = state_.City.Station(cell);
     if (station.InOperation == 0) return;
     if (button == Qt::LeftButton) {
         ShowInList(ComboBox1, cell);
-        SetEndpoints(cell, EndStation);
+        SetEndpoints(cell, state_.EndStation);
     } else if (button == Qt::RightButton) {
         ShowInList(ComboBox2, cell);
-        SetEndpoints(StartStation, cell);
+        SetEndpoints(state_.StartStation, cell);
     }
 }
 
-void TForm1::DrawRouteFrame() {
-    PaintRouteFrame(Bitmaps.FrameBitmap,
-                    {City, Bitmaps, StartStation, EndStation, ShownRouteStations, ShownRouteTransfers});
-}
+void TForm1::DrawRouteFrame() { PaintRouteFrame(bitmaps_.FrameBitmap, ShownRoute()); }
 
 void TForm1::ShowRouteFrame() {
     {
         QPainter painter(&Image1->Picture());
-        painter.drawImage(0, 0, Bitmaps.FrameBitmap);
+        painter.drawImage(0, 0, bitmaps_.FrameBitmap);
     }
     Image1->update();
 }
@@ -115,32 +113,33 @@ void TForm1::ShowRouteFrame() {
 void TForm1::ShowPlainFrame() {
     {
         QPainter painter(&Image1->Picture());
-        painter.drawImage(0, 0, Bitmaps.SchemeBitmap);
+        painter.drawImage(0, 0, bitmaps_.SchemeBitmap);
         const auto marker = [&](std::uint8_t n, const QImage& picture) {
-            if (n < 1 || n > City.NumOfStations) return;
-            painter.drawImage(MarkerCorner(City.Station(n).X, City.Station(n).Y), picture);
+            if (!state_.IsStation(n)) return;
+            painter.drawImage(MarkerCorner(state_.City.Station(n).X, state_.City.Station(n).Y), picture);
         };
-        marker(EndStation, Bitmaps.Flag2A);
-        marker(StartStation, Bitmaps.Flag1A);
+        marker(state_.EndStation, bitmaps_.Flag2A);
+        marker(state_.StartStation, bitmaps_.Flag1A);
     }
     Image1->update();
 }
 
 void TForm1::StartThreads() {
-    BlinkingLine = std::make_unique<TBlinkingLine>(
-        AnimationPause,
+    blinkingLine_ = std::make_unique<TBlinkingLine>(
+        animationPause_,
         TBlinkingSteps{[this] { DrawRouteFrame(); }, [this] { ShowRouteFrame(); }, [this] { ShowPlainFrame(); }});
-    BlinkingLine->start();
-    CheckStationsChanged = std::make_unique<TCheckStationsChanged>(StationChange, [this] { ApplyStationLists(); });
-    CheckStationsChanged->start();
-    StationChange.Clear();
+    blinkingLine_->start();
+    checkStationsChanged_ =
+        std::make_unique<TCheckStationsChanged>(state_.StationChange, [this] { ApplyStationLists(); });
+    checkStationsChanged_->start();
+    state_.StationChange.Clear();
 }
 
 // Safe from anywhere on the main thread, also from inside a step: a worker
 // waiting for a step stops waiting at once.
 void TForm1::StopThreads() {
-    if (CheckStationsChanged) CheckStationsChanged->Stop();
-    if (BlinkingLine) BlinkingLine->Stop();
+    if (checkStationsChanged_) checkStationsChanged_->Stop();
+    if (blinkingLine_) blinkingLine_->Stop();
 }
 
 }  // namespace tnx::ui

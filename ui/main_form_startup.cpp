@@ -13,10 +13,7 @@
 #include "model/cp1251.h"
 #include "model/lookups.h"
 #include "shell/city_choice.h"
-#include "shell/city_names.h"
-#include "shell/city_session.h"
 #include "shell/platform/keyboard_layout.h"
-#include "shell/program_version.h"
 #include "shell/settings_store.h"
 #include "ui/form_environment.h"
 #include "ui/image_control.h"
@@ -44,18 +41,9 @@ std::optional<int> TForm1::FormCreate() {
             FormDeactivate();
     });
 
-    City.CityCode = 1;
-    Catalog.clear();
-    CurrentCityFile.clear();
-    FirstRun = false;
-
-    const TProgramVersion version = SplitVersionText(GetFileVersionText());
-    ProgramVersionText = version.Version;
-    ProgramBuildText = version.Build;
-
     if (!NoSplashPresent()) {
-        SplashForm =
-            new TSplashForm(this, QString::fromStdString(ProgramVersionText), QString::fromStdString(ProgramBuildText));
+        SplashForm = new TSplashForm(this, QString::fromStdString(state_.ProgramVersionText),
+                                     QString::fromStdString(state_.ProgramBuildText));
         SplashForm->show();
         QCoreApplication::processEvents();
     }
@@ -92,10 +80,10 @@ std::optional<int> TForm1::FormCreate() {
         refusals.push_back({fileName, reason});
         std::fprintf(stderr, "%s\n", RefusalLine(fileName, reason).c_str());
     };
-    Catalog = ScanCityModules(programDirectory_, scan);
+    state_.ScanCatalog(scan);
     GaugeStep();
 
-    if (Catalog.empty()) {
+    if (state_.Catalog.empty()) {
         if (!refusals.empty()) ErrorMessage(RefusedModulesMessage(refusals));
         ErrorMessage(kNoCityModuleMessage);
         return kExitNoCityModule;
@@ -107,25 +95,26 @@ std::optional<int> TForm1::FormCreate() {
     }
     GaugeStep();
 
-    if (Catalog.size() == 1) CurrentCityFile = Catalog.front().FileName;
+    if (state_.Catalog.size() == 1) state_.CurrentCityFile = state_.Catalog.front().FileName;
     GaugeStep();
 
     TStoreFailure firstTimeKept;
-    FirstRun = TakeFirstTime(&firstTimeKept);
+    state_.FirstRun = TakeFirstTime(&firstTimeKept);
     if (!firstTimeKept.empty())
         ErrorMessage(firstTimeKept + "\r\nСправка для первого запуска откроется и при следующем запуске.");
-    if (CurrentCityFile.empty()) CurrentCityFile = ChooseCurrentCityFile(Catalog, StoredCityFileName());
+    if (state_.CurrentCityFile.empty())
+        state_.CurrentCityFile = ChooseCurrentCityFile(state_.Catalog, StoredCityFileName());
     GaugeStep();
 
     StationHint = new TStationHint(this, screenWidth);
     GaugeStep();
 
-    Bitmaps.FrameBitmap = QImage(Image1->Picture().size(), QImage::Format_RGB32);
+    bitmaps_.FrameBitmap = QImage(Image1->Picture().size(), QImage::Format_RGB32);
     GaugeStep();
 
     GaugeStep();  // the panels draw no background of their own
 
-    if (!LoadCity(CurrentCityFile)) return kExitNoLoadableCity;
+    if (!LoadCity(state_.CurrentCityFile)) return kExitNoLoadableCity;
     GaugeStep();
 
     platform::ActivateRussianKeyboardLayout();
@@ -134,16 +123,16 @@ std::optional<int> TForm1::FormCreate() {
     StartThreads();
     GaugeStep();
 
-    if (StartStation == EndStation)
+    if (state_.StartStation == state_.EndStation)
         ShowCityInfo();
     else
-        Label1->setText(QString::fromStdString(CityInfoText()));
+        Label1->setText(QString::fromStdString(state_.CityInfoText()));
     if (SplashForm != nullptr) SplashForm->hide();
     if (isActiveWindow())
         FormActivate();
     else
         FormDeactivate();
-    if (FirstRun) environment_.ShowHelp(kFirstStartHelpTopic);
+    if (state_.FirstRun) environment_.ShowHelp(kFirstStartHelpTopic);
     if (screenTooNarrow) return 0;
     return std::nullopt;
 }
@@ -168,58 +157,36 @@ void TForm1::FormClose() {
     if (closed_) return;
     closed_ = true;
     // The lists stop drawing line icons once the module is gone.
-    CityModuleHandle.reset();
+    state_.CityModuleHandle.reset();
     StopThreads();
     QCoreApplication::processEvents();
 }
 
 bool TForm1::LoadCity(const std::string& fileName) {
-    TCityLoad load;
-    std::vector<std::string> listed;
-    for (const TCatalogEntry& entry : Catalog) listed.push_back(entry.FileName);
-    const TCityOpenResult result = OpenCityOrFirstListed(
-        programDirectory_, fileName, listed, City, load, [this](const std::string& message) { ErrorMessage(message); },
-        [](const std::string& reason) { qWarning("%s", reason.c_str()); });
-    if (result == TCityOpenResult::Failed) return false;
-
-    // After a fall-back the current city file names the module actually loaded,
-    // so that the catalog finds it.
-    CurrentCityFile = load.FileName;
-    CityModuleHandle = std::move(load.Module);
-    City = load.Loaded.City;
-    Settings.FstStation = load.Loaded.DefFirstStation;
-    Settings.ChangesDiff = load.Loaded.MaxChanges;
-    OperatingStations = load.Loaded.OperatingStations;
-    CityVersionText =
-        VersionText(load.Loaded.HasFileVersion ? std::optional<std::uint8_t>(load.Loaded.FileVersion) : std::nullopt,
-                    load.Loaded.HasCityVersion ? std::optional<std::uint8_t>(load.Loaded.CityVersion) : std::nullopt);
-
-    ReadCitySettings();
-    StartStation = Settings.FstStation;
-    EndStation = Settings.FstStation;
-
-    Bitmaps.Assign(load.Pictures);
-
-    if (City.IsNTime != 0) {
-        DayRadioButton->setEnabled(Settings.UseWaitTime);
-        EvRadioButton->setEnabled(Settings.UseWaitTime);
-    } else {
-        DayRadioButton->setEnabled(false);
-        EvRadioButton->setEnabled(false);
-    }
-
+    const std::optional<TCityPictures> pictures =
+        state_.LoadCity(fileName, [this](const std::string& message) { ErrorMessage(message); });
+    if (!pictures) return false;
+    ShowSettingsInMenu();
+    bitmaps_.Assign(*pictures);
+    // The loader alone asks whether the city has evening times.
+    EnableTimeOfDay(state_.City.IsNTime != 0 && state_.Settings.UseWaitTime);
     FillStationLists();
     BuildStationHitGrid();
     ResetMap();
     return true;
 }
 
-void TForm1::ReadCitySettings() {
-    Settings = tnx::ReadCitySettings(City.CityCode, City.NumOfStations, Settings.FstStation);
-    N9->setChecked(Settings.ShowOnlyOptimal);
-    N3->setChecked(Settings.UseWaitTime);
-    N6->setChecked(!Settings.ArrangeByChanges);
-    N7->setChecked(Settings.ArrangeByChanges);
+void TForm1::ShowSettingsInMenu() {
+    const TCitySettings& settings = state_.Settings;
+    N9->setChecked(settings.ShowOnlyOptimal);
+    N3->setChecked(settings.UseWaitTime);
+    N6->setChecked(!settings.ArrangeByChanges);
+    N7->setChecked(settings.ArrangeByChanges);
+}
+
+void TForm1::EnableTimeOfDay(bool enabled) {
+    DayRadioButton->setEnabled(enabled);
+    EvRadioButton->setEnabled(enabled);
 }
 
 void TForm1::FillStationLists() {
@@ -230,8 +197,8 @@ void TForm1::FillStationLists() {
         int Station;
     };
     std::vector<TItem> items;
-    for (int n = 1; n <= City.NumOfStations; ++n) {
-        const TStation& station = City.Station(static_cast<std::uint8_t>(n));
+    for (int n = 1; n <= state_.City.NumOfStations; ++n) {
+        const TStation& station = state_.City.Station(static_cast<std::uint8_t>(n));
         if (station.InOperation == 0) continue;
         items.push_back({QString::fromStdString(Cp1251ToUtf8(StoredName(station))), n});
     }
@@ -246,8 +213,9 @@ void TForm1::FillStationLists() {
     }
 
     int selected = -1;
-    if (Settings.FstStation >= 1 && Settings.FstStation <= City.NumOfStations) {
-        const QString first = QString::fromStdString(Cp1251ToUtf8(StoredName(City.Station(Settings.FstStation))));
+    if (state_.Settings.FstStation >= 1 && state_.Settings.FstStation <= state_.City.NumOfStations) {
+        const QString first =
+            QString::fromStdString(Cp1251ToUtf8(StoredName(state_.City.Station(state_.Settings.FstStation))));
         selected = ComboBox1->findText(first, Qt::MatchFixedString);  // letter case ignored
     }
     ComboBox1->setCurrentIndex(selected);
@@ -259,20 +227,15 @@ void TForm1::ResetMap() {
     map.fill(palette().color(QPalette::Window));
     {
         QPainter painter(&map);
-        painter.drawImage(0, 0, Bitmaps.SchemeBitmap);
+        painter.drawImage(0, 0, bitmaps_.SchemeBitmap);
     }
     Image1->update();
-    for (auto [legend, marker] : {std::pair{Image2, &Bitmaps.Flag1}, std::pair{Image4, &Bitmaps.Flag2A}}) {
+    for (auto [legend, marker] : {std::pair{Image2, &bitmaps_.Flag1}, std::pair{Image4, &bitmaps_.Flag2A}}) {
         legend->Picture().fill(Qt::transparent);
         QPainter painter(&legend->Picture());
         painter.drawImage(0, 0, *marker);
         legend->update();
     }
-}
-
-std::string TForm1::CityInfoText() const {
-    return tnx::CityInfoText({CityName(City.CityCode), City.NumOfLines, City.NumOfStations, OperatingStations,
-                              CurrentCityFile, CityVersionText});
 }
 
 }  // namespace tnx::ui

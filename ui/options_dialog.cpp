@@ -15,9 +15,7 @@
 #include "model/cp1251.h"
 #include "model/lookups.h"
 #include "shell/city_choice.h"
-#include "shell/settings_store.h"
 #include "ui/form_environment.h"
-#include "ui/main_form.h"
 #include "ui/popup_menu.h"
 #include "ui/radio_group.h"
 #include "ui/spin_edit.h"
@@ -61,16 +59,17 @@ QLabel* Label(const QString& text, QWidget* parent, const QRect& geometry, bool 
 
 }  // namespace
 
-TOptionsDlg::TOptionsDlg(TForm1& owner, TFormEnvironment& environment)
-    : QDialog(&owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowContextHelpButtonHint),
-      owner_(owner), environment_(environment) {
+TOptionsDlg::TOptionsDlg(QWidget* owner, TFormEnvironment& environment, TOptionsInput input, TOptionsConfirm confirm)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::WindowContextHelpButtonHint),
+      environment_(environment), input_(std::move(input)), confirm_(std::move(confirm)) {
     setWindowTitle("Настройка программы");
-    setFont(owner.font());
+    if (owner != nullptr) setFont(owner->font());
     setFixedSize(kClientWidth, kClientHeight);
     CreateControls();
     FormCreate();
-    if (const QScreen* s = owner.screen()) move(s->geometry().center() - rect().center());
+    if (const QScreen* s = owner != nullptr ? owner->screen() : screen())
+        move(s->geometry().center() - rect().center());
 }
 
 QString TOptionsDlg::CityEntryText(const std::string& cityName, const std::string& version,
@@ -133,11 +132,8 @@ QWidget* TOptionsDlg::CreateGeneralTab() {
     Label("Станция по умолчанию", group, QRect(16, 144, 319, 18));
     ComboBox = new TStationComboBox(group);
     ComboBox->setGeometry(16, 164, 319, 22);
-    ComboBox->SetDrawItem(
-        [this](QPainter& painter, const QRect& rect, const QString& text, bool selected, const QPalette& palette) {
-            owner_.ComboBoxDrawItem(painter, rect, text, selected, palette);
-        });
-    ComboBox->SetMatchItems([this](const QString& typed) { return owner_.StationsNamed(typed); });
+    ComboBox->SetDrawItem(input_.DrawItem);
+    ComboBox->SetMatchItems(input_.MatchItems);
     SetHelp(ComboBox, kHelpComboBox);
     return page;
 }
@@ -195,14 +191,14 @@ void TOptionsDlg::SetHelp(QWidget* control, int topic) {
 }
 
 void TOptionsDlg::FormCreate() {
-    const TCitySettings& s = owner_.Settings;
+    const TCitySettings& s = input_.Settings;
 
     // The main window's start-station list, full names.
-    for (int i = 0; i < owner_.ComboBox1->count(); ++i)
-        ComboBox->addItem(owner_.ComboBox1->itemText(i), owner_.ComboBox1->itemData(i));
+    for (const TStationEntry& entry : input_.Stations) ComboBox->addItem(entry.Name, entry.Station);
     int selected = -1;
-    if (ComboBox->count() > 0 && s.FstStation >= 1 && s.FstStation <= owner_.City.NumOfStations) {
-        const QString first = QString::fromStdString(Cp1251ToUtf8(StoredName(owner_.City.Station(s.FstStation))));
+    if (ComboBox->count() > 0 && input_.City != nullptr && s.FstStation >= 1 &&
+        s.FstStation <= input_.City->NumOfStations) {
+        const QString first = QString::fromStdString(Cp1251ToUtf8(StoredName(input_.City->Station(s.FstStation))));
         selected = ComboBox->findText(first, Qt::MatchFixedString);  // letter case ignored
     }
     ComboBox->setCurrentIndex(selected);
@@ -214,62 +210,45 @@ void TOptionsDlg::FormCreate() {
     SpinEdit2->setValue(s.ChangesDiff);
     RadioGroup2->SetItemIndex(s.ArrangeByChanges ? 1 : 0);
 
-    const std::size_t cities = std::min<std::size_t>(owner_.Catalog.size(), kMaxCityEntries);
+    const std::size_t cities = std::min<std::size_t>(input_.Catalog.size(), kMaxCityEntries);
     for (std::size_t i = 0; i < cities; ++i) {
-        const TCatalogEntry& entry = owner_.Catalog[i];
+        const TCatalogEntry& entry = input_.Catalog[i];
         ComboBox1->addItem(CityEntryText(entry.CityName, entry.VersionText, entry.FileName));
     }
-    const int current = CatalogIndex(owner_.Catalog, owner_.CurrentCityFile);
+    const int current = CatalogIndex(input_.Catalog, input_.CurrentCityFile);
     ComboBox1->setCurrentIndex(current < static_cast<int>(cities) ? current : -1);
-    ComboBox1->setEnabled(owner_.Catalog.size() > 1);
-
-    cityFileAtOpen_ = owner_.CurrentCityFile;
+    ComboBox1->setEnabled(input_.Catalog.size() > 1);
 }
 
-void TOptionsDlg::OkBtnClick() {
-    TCitySettings& s = owner_.Settings;
-
+TOptionsChoice TOptionsDlg::ChoiceFromControls() const {
+    TOptionsChoice choice;
+    TCitySettings& s = choice.Settings;
+    s = input_.Settings;
     // Without a chosen station the stored one stays, so the search always gets a station.
-    if (ComboBox->currentIndex() >= 0)
+    if (ComboBox->currentIndex() >= 0 && input_.City != nullptr)
         if (const auto name = Utf8ToCp1251(ComboBox->currentText().toStdString()))
-            if (const std::uint8_t station = FindStationByName(owner_.City, *name); station != 0)
+            if (const std::uint8_t station = FindStationByName(*input_.City, *name); station != 0)
                 s.FstStation = station;
     s.ShowPopUp = CheckBox1->isChecked();
     s.UseWaitTime = CheckBox2->isChecked();
-    owner_.N3->setChecked(s.UseWaitTime);
     s.ArrangeByChanges = RadioGroup2->ItemIndex() == 1;
-    owner_.N6->setChecked(!s.ArrangeByChanges);
-    owner_.N7->setChecked(s.ArrangeByChanges);
     s.ShowOnlyOptimal = CheckBox3->isChecked();
-    owner_.N9->setChecked(s.ShowOnlyOptimal);
     s.TimeDiff = static_cast<std::uint8_t>(SpinEdit1->Value());
     s.ChangesDiff = static_cast<std::uint8_t>(SpinEdit2->Value());
-    owner_.DayRadioButton->setEnabled(s.UseWaitTime);
-    owner_.EvRadioButton->setEnabled(s.UseWaitTime);
-
-    // Always the city that was loaded when the dialog opened. Values that cannot be
-    // stored stay in effect until the program ends; the user is told.
-    std::vector<TStoreFailure> failures;
-    failures.push_back(WriteCitySettings(owner_.City.CityCode, s));
 
     const int chosen = ComboBox1->currentIndex();
-    if (chosen >= 0 && chosen < static_cast<int>(owner_.Catalog.size())) {
-        const std::string file = owner_.Catalog[static_cast<std::size_t>(chosen)].FileName;
-        if (file != cityFileAtOpen_) {
-            owner_.CurrentCityFile = file;
-            failures.push_back(StoreCityFileName(file));
-            owner_.CityModuleHandle.reset();
-            // Reads the new city's stored settings, replacing the values just confirmed.
-            cityLoadFailed_ = !owner_.LoadCity(file);
-            if (!cityLoadFailed_) owner_.FormActivate();
-        } else if (const auto stored = StoredCityFileName(); stored && *stored != file) {
-            // The city shown after a fall-back from a stored file that would not open:
-            // confirming it makes it the stored choice, so the next start opens it
-            // without the fall-back's message.
-            failures.push_back(StoreCityFileName(file));
-        }
-    }
-    for (const TStoreFailure& failure : failures)
+    if (chosen >= 0 && chosen < static_cast<int>(input_.Catalog.size()))
+        choice.CityFile = input_.Catalog[static_cast<std::size_t>(chosen)].FileName;
+    return choice;
+}
+
+void TOptionsDlg::OkBtnClick() {
+    choice_ = ChoiceFromControls();
+    // The owner stores the settings under the city loaded when the dialog opened, and
+    // then loads the chosen city, which brings that city's stored settings.
+    const TOptionsApplied applied = confirm_ ? confirm_(*choice_) : TOptionsApplied{};
+    cityLoadFailed_ = applied.CityLoadFailed;
+    for (const TStoreFailure& failure : applied.Failures)
         if (!failure.empty())
             environment_.ErrorBox(this, failure + "\r\nВыбранные значения действуют до закрытия программы.");
     accept();

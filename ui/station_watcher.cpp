@@ -2,12 +2,6 @@
 
 namespace tnx::ui {
 
-void TStationChangeState::Arm(TClock::time_point now) {
-    lastChange_.store(now.time_since_epoch().count());
-    // Published after the time, so a watcher that sees the change sees its time.
-    sequence_.fetch_add(1, std::memory_order_release);
-}
-
 TCheckStationsChanged::TCheckStationsChanged(TStationChangeState& state, std::function<void()> update,
                                              TWatcherTiming timing, TNow now)
     : state_(state), update_(std::move(update)), timing_(timing), now_(std::move(now)) {}

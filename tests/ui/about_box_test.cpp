@@ -174,21 +174,22 @@ TEST_F(AboutTest, CloseButtonClosesAndTheAboutCommandShowsTheBoxForTheLoadedProg
 
     AddCity();
     Started();
-    const long pauses = form->AnimationPause.PauseCount();
+    const long pauses = form->AnimationPause().PauseCount();
     environment.OnDialog = [&](QDialog& d) {
         auto* about = dynamic_cast<TAboutBox*>(&d);
         EXPECT_NE(about, nullptr);
-        EXPECT_TRUE(form->AnimationPause.Paused());
+        EXPECT_TRUE(form->AnimationPause().Paused());
         if (about != nullptr) {
-            EXPECT_TRUE(about->Version->toPlainText().startsWith(QString::fromStdString(
-                "Внутренняя версия " + form->ProgramVersionText + " сборка " + form->ProgramBuildText + "\nСоздано ")));
+            EXPECT_TRUE(about->Version->toPlainText().startsWith(
+                QString::fromStdString("Внутренняя версия " + form->State().ProgramVersionText + " сборка " +
+                                       form->State().ProgramBuildText + "\nСоздано ")));
         }
         return 0;
     };
     form->About->trigger();
     EXPECT_EQ(environment.DialogsShown, 1);
-    EXPECT_EQ(form->AnimationPause.PauseCount(), pauses + 1);
-    EXPECT_EQ(form->AnimationPause.Depth(), 0);
+    EXPECT_EQ(form->AnimationPause().PauseCount(), pauses + 1);
+    EXPECT_EQ(form->AnimationPause().Depth(), 0);
 }
 
 TEST(SplashForm, ShowsItsPictureUnderTheLabels) {

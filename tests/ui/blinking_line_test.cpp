@@ -152,8 +152,8 @@ TEST_F(FormTest, RouteBlinksBetweenTheRoutePictureAndThePlainScheme) {
     const std::uint8_t b = Station("Героев труда");
     form->SetEndpoints(a, b);
     QImage routePicture;
-    PaintRouteFrame(routePicture,
-                    {form->City, form->Bitmaps, a, b, form->ShownRouteStations, form->ShownRouteTransfers});
+    PaintRouteFrame(routePicture, {form->State().City, form->Bitmaps(), a, b, form->State().ShownRouteStations,
+                                   form->State().ShownRouteTransfers});
     form->ShowPlainFrame();
     const QImage plainPicture = form->Image1->Picture().copy();
     ASSERT_NE(routePicture, plainPicture);
@@ -178,8 +178,8 @@ TEST_F(FormTest, RouteBlinksBetweenTheRoutePictureAndThePlainScheme) {
     ASSERT_EQ(form->RadioGroup1->Count(), 2);
     form->RadioGroup1->Button(1)->click();
     QImage second;
-    PaintRouteFrame(second, {form->City, form->Bitmaps, form->StartStation, form->EndStation,
-                             form->Routes().Route(2).Stations, form->Routes().Route(2).ChangeStations});
+    PaintRouteFrame(second, {form->State().City, form->Bitmaps(), form->State().StartStation, form->State().EndStation,
+                             form->State().Routes().Route(2).Stations, form->State().Routes().Route(2).ChangeStations});
     QTRY_VERIFY_WITH_TIMEOUT(showing(second), 3000);
 }
 

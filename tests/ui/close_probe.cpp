@@ -24,7 +24,7 @@ namespace {
 using tnx::ui::TForm1;
 
 std::uint8_t StationNamed(const TForm1& form, const char* name) {
-    return tnx::FindStationByName(form.City, *tnx::Utf8ToCp1251(name));
+    return tnx::FindStationByName(form.State().City, *tnx::Utf8ToCp1251(name));
 }
 
 void ChooseInList(tnx::ui::TStationComboBox* box, const char* name) {
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
             form.SetEndpoints(a, b);
         });
     } else if (scenario == "modal") {
-        form.Settings.ChangesDiff = 0;  // no route between two lines: a message box
+        form.State().Settings.ChangesDiff = 0;  // no route between two lines: a message box
         ChooseInList(form.ComboBox1, "Холодная гора");
         ChooseInList(form.ComboBox2, "Героев труда");
         CloseUnderModalDialog(form);
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
         });
     } else if (scenario == "pause") {
         QTimer::singleShot(300, &form, [&] {
-            form.AnimationPause.Pause();
+            form.AnimationPause().Pause();
             form.close();
         });
     } else {

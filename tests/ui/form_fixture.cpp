@@ -1,9 +1,11 @@
 #include "form_fixture.h"
 
 #include <QFile>
+#include <QRadioButton>
 #include <QtTest/QTest>
 #include <fstream>
 
+#include "engine/search_command.h"
 #include "model/cp1251.h"
 #include "model/lookups.h"
 #include "ui/splash_form.h"
@@ -63,11 +65,26 @@ TForm1& FormTest::Started() {
 }
 
 std::uint8_t FormTest::Station(const std::string& name) const {
-    return FindStationByName(form->City, *Utf8ToCp1251(name));
+    return FindStationByName(form->State().City, *Utf8ToCp1251(name));
 }
 
 int FormTest::ListIndex(const std::string& name) const {
     return form->ComboBox1->findText(QString::fromStdString(name));
+}
+
+QStringList FormTest::SearchedEntries() const {
+    const TAppState& state = form->State();
+    TSearchRequest request;
+    request.StartStation = state.StartStation;
+    request.EndStation = state.EndStation;
+    request.Settings = state.Settings;
+    request.DayChecked = form->DayRadioButton->isChecked();
+    request.EveningChecked = form->EvRadioButton->isChecked();
+    TCity city = state.City;
+    auto list = std::make_unique<TRouteList>();
+    QStringList entries;
+    for (const std::string& e : RunSearchCommand(city, *list, request).Entries) entries << QString::fromStdString(e);
+    return entries;
 }
 
 void ShownFormTest::SetUp() {

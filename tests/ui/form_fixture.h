@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QSettings>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <filesystem>
@@ -83,6 +84,9 @@ protected:
     // Station number by its stored name (UTF-8).
     std::uint8_t Station(const std::string& name) const;
     int ListIndex(const std::string& name) const;
+    // What the route list must hold: the search command's entries for the window's own
+    // endpoints, settings and time-of-day buttons, from a search of its own.
+    QStringList SearchedEntries() const;
 
     TRecordingEnvironment environment;
     std::unique_ptr<TForm1> form;

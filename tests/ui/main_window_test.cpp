@@ -6,12 +6,12 @@
 #include <QToolButton>
 #include <QtTest/QTest>
 
-#include "engine/search_command.h"
 #include "form_fixture.h"
 #include "ui/image_control.h"
 #include "ui/menu_panel.h"
 #include "ui/radio_group.h"
 #include "ui/station_combo.h"
+#include "ui/station_hint.h"
 
 namespace tnx::ui::test {
 namespace {
@@ -24,53 +24,39 @@ protected:
         Started();
         form->SetEndpoints(12, 9);
     }
-    // What the window must list: the search command's entries for the window's own state.
-    QStringList Expected() {
-        TSearchRequest request;
-        request.StartStation = form->StartStation;
-        request.EndStation = form->EndStation;
-        request.Settings = form->Settings;
-        request.DayChecked = form->DayRadioButton->isChecked();
-        request.EveningChecked = form->EvRadioButton->isChecked();
-        auto list = std::make_unique<TRouteList>();
-        QStringList entries;
-        for (const std::string& e : RunSearchCommand(form->City, *list, request).Entries)
-            entries << QString::fromStdString(e);
-        return entries;
-    }
     QStringList Entries() const { return form->RadioGroup1->Items(); }
     // Each command searches again inside exactly one balanced pause.
     void ExpectSearchedOnce(const std::function<void()>& command, const char* what) {
-        const long pauses = form->AnimationPause.PauseCount();
+        const long pauses = form->AnimationPause().PauseCount();
         form->RadioGroup1->Clear();
         command();
-        EXPECT_EQ(form->AnimationPause.PauseCount(), pauses + 1) << what;
-        EXPECT_EQ(form->AnimationPause.Depth(), 0) << what;
-        EXPECT_EQ(Entries(), Expected()) << what;
+        EXPECT_EQ(form->AnimationPause().PauseCount(), pauses + 1) << what;
+        EXPECT_EQ(form->AnimationPause().Depth(), 0) << what;
+        EXPECT_EQ(Entries(), SearchedEntries()) << what;
         EXPECT_FALSE(Entries().isEmpty()) << what;
     }
 };
 
 TEST_F(MainWindowTest, SettingsMenuCommandsChangeTheSettingsAndSearchAgain) {
     ExpectSearchedOnce([&] { form->N3->trigger(); }, "N3 off");
-    EXPECT_FALSE(form->Settings.UseWaitTime);
+    EXPECT_FALSE(form->State().Settings.UseWaitTime);
     EXPECT_FALSE(form->N3->isChecked());
     EXPECT_FALSE(form->DayRadioButton->isEnabled());
     EXPECT_FALSE(form->EvRadioButton->isEnabled());
     ExpectSearchedOnce([&] { form->N3->trigger(); }, "N3 on");
-    EXPECT_TRUE(form->Settings.UseWaitTime);
+    EXPECT_TRUE(form->State().Settings.UseWaitTime);
     EXPECT_TRUE(form->DayRadioButton->isEnabled());
     EXPECT_TRUE(form->EvRadioButton->isEnabled());
 
     ExpectSearchedOnce([&] { form->N9->trigger(); }, "N9 off");
-    EXPECT_FALSE(form->Settings.ShowOnlyOptimal);
+    EXPECT_FALSE(form->State().Settings.ShowOnlyOptimal);
 
     ExpectSearchedOnce([&] { form->N7->trigger(); }, "N7");
-    EXPECT_TRUE(form->Settings.ArrangeByChanges);
+    EXPECT_TRUE(form->State().Settings.ArrangeByChanges);
     EXPECT_TRUE(form->N7->isChecked());
     EXPECT_FALSE(form->N6->isChecked());
     ExpectSearchedOnce([&] { form->N6->trigger(); }, "N6");
-    EXPECT_FALSE(form->Settings.ArrangeByChanges);
+    EXPECT_FALSE(form->State().Settings.ArrangeByChanges);
     EXPECT_TRUE(form->N6->isChecked());
     EXPECT_FALSE(form->N7->isChecked());
     ExpectSearchedOnce([&] { form->N6->trigger(); }, "N6 when already checked");
@@ -85,30 +71,30 @@ TEST_F(MainWindowTest, DayAndEveningButtonsChooseTheWaitTable) {
     ExpectSearchedOnce([&] { form->EvRadioButton->click(); }, "evening");
     EXPECT_TRUE(form->EvRadioButton->isChecked());
     EXPECT_FALSE(form->DayRadioButton->isChecked());
-    EXPECT_EQ(form->City.EffectiveWait, form->City.EveningWait);
+    EXPECT_EQ(form->State().City.EffectiveWait, form->State().City.EveningWait);
     ExpectSearchedOnce([&] { form->EvRadioButton->click(); }, "evening again stays checked");
     EXPECT_TRUE(form->EvRadioButton->isChecked());
     ExpectSearchedOnce([&] { form->DayRadioButton->click(); }, "day");
     EXPECT_FALSE(form->EvRadioButton->isChecked());
-    EXPECT_EQ(form->City.EffectiveWait, form->City.DayWait);
+    EXPECT_EQ(form->State().City.EffectiveWait, form->State().City.DayWait);
 
     // While a search runs the buttons switch but start no search.
-    form->SearchRunning = true;
-    const long pauses = form->AnimationPause.PauseCount();
+    form->State().SearchRunning = true;
+    const long pauses = form->AnimationPause().PauseCount();
     form->EvRadioButton->click();
     EXPECT_TRUE(form->EvRadioButton->isChecked());
     EXPECT_FALSE(form->DayRadioButton->isChecked());
-    EXPECT_EQ(form->AnimationPause.PauseCount(), pauses);
+    EXPECT_EQ(form->AnimationPause().PauseCount(), pauses);
 }
 
 TEST_F(MainWindowTest, HelpAndAboutChangeNothing) {
     // Help and About exist and change nothing; About pauses around its box.
-    const long pauses = form->AnimationPause.PauseCount();
+    const long pauses = form->AnimationPause().PauseCount();
     form->Info->trigger();
     form->About->trigger();
-    EXPECT_EQ(form->AnimationPause.PauseCount(), pauses + 1);
-    EXPECT_EQ(form->AnimationPause.Depth(), 0);
-    EXPECT_EQ(Entries(), Expected());
+    EXPECT_EQ(form->AnimationPause().PauseCount(), pauses + 1);
+    EXPECT_EQ(form->AnimationPause().Depth(), 0);
+    EXPECT_EQ(Entries(), SearchedEntries());
 }
 
 TEST_F(MainWindowTest, ContextHelpShowsTheControlsTopic) {
@@ -124,6 +110,123 @@ TEST_F(MainWindowTest, ContextHelpShowsTheControlsTopic) {
     form->PopupMenu1->hide();
     form->N2->trigger();
     EXPECT_EQ(environment.ContextHelp, (std::vector<int>{2012, 2016, 2018}));
+}
+
+const QStringList kWithWaits{"16 минут, 1 пересадка"};
+const QStringList kEveryRouteWithoutWaits{"13 минут, 1 пересадка", "17 минут, 2 пересадки"};
+
+// What the change saw of the window while it ran.
+struct TSeen {
+    bool Ran = false;
+    bool Paused = false;
+    bool ListShown = false;
+    int ListedEntries = 0;
+    bool HintShown = false;
+};
+
+// Changing what the search uses and searching again is one function; its callers differ
+// in whether the route list goes first and whether a running search holds them back.
+TEST_F(MainWindowTest, EachDifferenceOfTheSearchAgainCallersHasItsEffect) {
+    ASSERT_EQ(Entries(), kWithWaits);
+    struct TCase {
+        const char* What;
+        TForm1::TSearchAgain How;
+        bool Searching;
+        bool ChangeGoesOn;  // what the change gives
+        // Expected:
+        bool ListGoneDuringChange;  // and the station pop-up with it
+        bool Searched;
+    };
+    const TCase cases[] = {
+        {"plain", {}, false, true, false, true},
+        {"plain during a search", {}, true, true, false, true},
+        {"clear first", {.ClearFirst = true}, false, true, true, true},
+        {"clear first, the program ends", {.ClearFirst = true}, false, false, true, false},
+        {"plain, the program ends", {}, false, false, false, false},
+        {"skip while searching, idle", {.SkipWhileSearching = true}, false, true, false, true},
+        {"skip while searching, searching", {.SkipWhileSearching = true}, true, true, false, false},
+        {"both, searching", {.ClearFirst = true, .SkipWhileSearching = true}, true, true, false, false},
+    };
+    for (const TCase& c : cases) {
+        // Back to the routes with waits, listed.
+        form->State().Settings.UseWaitTime = true;
+        form->State().Settings.ShowOnlyOptimal = true;
+        form->SearchAgainAfter({}, [] { return true; });
+        ASSERT_EQ(Entries(), kWithWaits) << c.What;
+        form->StationHint->show();
+        form->State().SearchRunning = c.Searching;
+        const long pauses = form->AnimationPause().PauseCount();
+        const bool skipped = c.How.SkipWhileSearching && c.Searching;
+
+        TSeen seen;
+        form->SearchAgainAfter(c.How, [&] {
+            seen = {true, form->AnimationPause().Paused(), !form->RadioGroup1->isHidden(), form->RadioGroup1->Count(),
+                    form->StationHint->isVisible()};
+            form->State().Settings.UseWaitTime = false;
+            form->State().Settings.ShowOnlyOptimal = false;
+            return c.ChangeGoesOn;
+        });
+
+        EXPECT_TRUE(seen.Ran) << c.What << ": the change is made in every case";
+        EXPECT_EQ(seen.Paused, !skipped) << c.What;
+        EXPECT_EQ(form->AnimationPause().PauseCount(), pauses + (skipped ? 0 : 1)) << c.What;
+        EXPECT_EQ(form->AnimationPause().Depth(), 0) << c.What;
+        EXPECT_EQ(!seen.ListShown && seen.ListedEntries == 0, c.ListGoneDuringChange) << c.What;
+        EXPECT_EQ(!seen.HintShown, c.ListGoneDuringChange) << c.What;
+        if (c.Searched) {
+            EXPECT_EQ(Entries(), kEveryRouteWithoutWaits) << c.What << ": searched with the changed settings";
+            EXPECT_FALSE(form->RadioGroup1->isHidden()) << c.What;
+            EXPECT_FALSE(form->State().SearchRunning) << c.What;
+        } else {
+            EXPECT_EQ(Entries(), c.ListGoneDuringChange ? QStringList{} : kWithWaits) << c.What << ": no search";
+            EXPECT_EQ(form->State().SearchRunning, c.Searching) << c.What;
+        }
+        form->State().SearchRunning = false;
+    }
+}
+
+// Each command passes its own difference: while a search runs only the time-of-day
+// buttons hold back, and only the options dialog finds the route list gone.
+TEST_F(MainWindowTest, EachCommandSearchesAgainAsItsCallSays) {
+    struct TCase {
+        const char* What;
+        std::function<void()> Command;
+        bool SearchesDuringASearch;
+        bool OpensDialog;  // and finds the route list gone there
+    };
+    bool listGoneInDialog = false;
+    environment.OnDialog = [&](QDialog&) {
+        listGoneInDialog = form->RadioGroup1->isHidden() && form->RadioGroup1->Count() == 0;
+        return 0;
+    };
+    const TCase cases[] = {
+        {"N3", [&] { form->N3->trigger(); }, true, false},
+        {"N9", [&] { form->N9->trigger(); }, true, false},
+        {"N6", [&] { form->N6->trigger(); }, true, false},
+        {"N7", [&] { form->N7->trigger(); }, true, false},
+        {"options", [&] { form->N5->trigger(); }, true, true},
+        {"day", [&] { form->DayRadioButton->click(); }, false, false},
+        {"evening", [&] { form->EvRadioButton->click(); }, false, false},
+    };
+    for (const TCase& c : cases) {
+        for (const bool searching : {false, true}) {
+            form->RadioGroup1->Clear();
+            form->State().SearchRunning = searching;
+            const long pauses = form->AnimationPause().PauseCount();
+            const int dialogs = environment.DialogsShown;
+            listGoneInDialog = false;
+            c.Command();
+            const bool searched = !searching || c.SearchesDuringASearch;
+            EXPECT_EQ(form->AnimationPause().PauseCount(), pauses + (searched ? 1 : 0)) << c.What << searching;
+            EXPECT_EQ(Entries().isEmpty(), !searched) << c.What << searching;
+            if (searched) {
+                EXPECT_EQ(Entries(), SearchedEntries()) << c.What << searching;
+            }
+            EXPECT_EQ(environment.DialogsShown, dialogs + (c.OpensDialog ? 1 : 0)) << c.What;
+            EXPECT_EQ(listGoneInDialog, c.OpensDialog) << c.What;
+            form->State().SearchRunning = false;
+        }
+    }
 }
 
 // The colour most common among the caption picture's pixels left of x = 18
@@ -235,14 +338,14 @@ TEST_F(MainWindowTest, CloseButtonsCloseTheWindowAndReleaseTheModule) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     QTest::mouseClick(form->MenuPanel1, Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->CityModuleHandle);
+    EXPECT_FALSE(form->State().CityModuleHandle);
 
     Started();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     form->CloseButton->click();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->CityModuleHandle);
+    EXPECT_FALSE(form->State().CityModuleHandle);
 }
 
 }  // namespace

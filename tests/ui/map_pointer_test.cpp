@@ -21,7 +21,7 @@ constexpr std::uint8_t kNauchnaya = 5;
 
 class MapPointerTest : public ShownFormTest {
 protected:
-    QPoint At(std::uint8_t n) const { return {form->City.Station(n).X, form->City.Station(n).Y}; }
+    QPoint At(std::uint8_t n) const { return {form->State().City.Station(n).X, form->State().City.Station(n).Y}; }
     void MoveTo(QPoint p) { QTest::mouseMove(form->Image1, p); }
     void Click(Qt::MouseButton button, QPoint p) { QTest::mouseClick(form->Image1, button, {}, p); }
     Qt::CursorShape Cursor() const { return form->Image1->cursor().shape(); }
@@ -31,18 +31,18 @@ protected:
 };
 
 TEST_F(MapPointerTest, PointerOverStationsChangesCursorAndShowsTheName) {
-    ASSERT_EQ(form->StationHitGrid.At(Empty().x(), Empty().y()), 0);
+    ASSERT_EQ(form->StationHitGrid().At(Empty().x(), Empty().y()), 0);
     MoveTo(At(kHolodnayaGora) + QPoint(3, -4));
     EXPECT_EQ(Cursor(), Qt::PointingHandCursor);
     ASSERT_TRUE(HintShown());
     EXPECT_EQ(form->StationHint->text(), " Холодная гора");
-    EXPECT_EQ(form->LastHintStation, kHolodnayaGora);
+    EXPECT_EQ(form->LastHintStation(), kHolodnayaGora);
 
     // Near a station but not on it: default cursor, no pop-up.
     MoveTo(At(kHolodnayaGora) + QPoint(8, 0));
     EXPECT_NE(Cursor(), Qt::PointingHandCursor);
     EXPECT_FALSE(HintShown());
-    EXPECT_EQ(form->LastHintStation, 0);
+    EXPECT_EQ(form->LastHintStation(), 0);
 
     // Straight from a station in operation onto a planned one: the hand stays, the name shows.
     MoveTo(At(kNauchnaya));
@@ -58,7 +58,7 @@ TEST_F(MapPointerTest, PointerOverStationsChangesCursorAndShowsTheName) {
     EXPECT_TRUE(HintShown());
 
     // The edge of the map is outside the active area even over a station's square.
-    form->City.Station(kHolodnayaGora).X = 3;
+    form->State().City.Station(kHolodnayaGora).X = 3;
     form->BuildStationHitGrid();
     MoveTo({2, At(kHolodnayaGora).y()});
     EXPECT_EQ(Cursor(), Qt::PointingHandCursor);
@@ -68,12 +68,12 @@ TEST_F(MapPointerTest, PointerOverStationsChangesCursorAndShowsTheName) {
 }
 
 TEST_F(MapPointerTest, PopUpSettingSearchAndInactiveApplication) {
-    form->Settings.ShowPopUp = false;
+    form->State().Settings.ShowPopUp = false;
     MoveTo(At(kGeroevTruda));
     EXPECT_EQ(Cursor(), Qt::PointingHandCursor) << "the cursor changes without the pop-up";
     EXPECT_FALSE(HintShown());
     MoveTo(Empty());
-    form->Settings.ShowPopUp = true;
+    form->State().Settings.ShowPopUp = true;
 
     environment.Active = false;
     MoveTo(At(kGeroevTruda));
@@ -81,34 +81,34 @@ TEST_F(MapPointerTest, PopUpSettingSearchAndInactiveApplication) {
     EXPECT_FALSE(HintShown());
     environment.Active = true;
 
-    form->SearchRunning = true;
+    form->State().SearchRunning = true;
     MoveTo(At(kGeroevTruda) + QPoint(1, 1));
     EXPECT_NE(Cursor(), Qt::PointingHandCursor);
     EXPECT_FALSE(HintShown());
     Click(Qt::LeftButton, At(kGeroevTruda));
-    EXPECT_EQ(form->StartStation, 8);
-    form->SearchRunning = false;
+    EXPECT_EQ(form->State().StartStation, 8);
+    form->State().SearchRunning = false;
 }
 
 TEST_F(MapPointerTest, ButtonsChooseStartAndEndAndSelectTheListsSilently) {
     Click(Qt::LeftButton, At(kHolodnayaGora));
-    EXPECT_EQ(form->StartStation, kHolodnayaGora);
+    EXPECT_EQ(form->State().StartStation, kHolodnayaGora);
     EXPECT_EQ(form->ComboBox1->currentText(), "Холодная гора");
     Click(Qt::RightButton, At(kGeroevTruda) + QPoint(-4, 4));
-    EXPECT_EQ(form->EndStation, kGeroevTruda);
+    EXPECT_EQ(form->State().EndStation, kGeroevTruda);
     EXPECT_EQ(form->ComboBox2->currentText(), "Героев труда");
     EXPECT_EQ(form->ComboBox1->currentText(), "Холодная гора");
     EXPECT_EQ(form->RadioGroup1->Items(), QStringList{"28 минут, 1 пересадка"});
-    EXPECT_FALSE(form->StationChange.Pending()) << "the program's selection is no user change";
-    EXPECT_EQ(form->AnimationPause.Depth(), 0);
+    EXPECT_FALSE(form->State().StationChange.Pending()) << "the program's selection is no user change";
+    EXPECT_EQ(form->AnimationPause().Depth(), 0);
 
     // A planned station, the middle button, a near miss and empty map change nothing.
     Click(Qt::LeftButton, At(kBotanicalGarden));
     Click(Qt::MiddleButton, At(kNauchnaya));
     Click(Qt::LeftButton, At(kNauchnaya) + QPoint(6, 0));
     Click(Qt::LeftButton, Empty());
-    EXPECT_EQ(form->StartStation, kHolodnayaGora);
-    EXPECT_EQ(form->EndStation, kGeroevTruda);
+    EXPECT_EQ(form->State().StartStation, kHolodnayaGora);
+    EXPECT_EQ(form->State().EndStation, kGeroevTruda);
     EXPECT_EQ(form->ComboBox1->currentText(), "Холодная гора");
 }
 
@@ -159,8 +159,8 @@ TEST_F(MapPointerTest, PopUpPlacementOnTheScreen) {
     EXPECT_EQ(hint().height(), metrics.height() + 2);
 
     // A station near the right edge of the screen: the pop-up ends 10 pixels before it.
-    form->City.Station(kGeroevTruda).X = 575;
-    form->City.Station(kGeroevTruda).Y = 300;
+    form->State().City.Station(kGeroevTruda).X = 575;
+    form->State().City.Station(kGeroevTruda).Y = 300;
     form->BuildStationHitGrid();
     MoveTo({575, 300});
     ASSERT_TRUE(HintShown());
@@ -169,8 +169,8 @@ TEST_F(MapPointerTest, PopUpPlacementOnTheScreen) {
 
     // Near the bottom of the screen: 50 pixels up.
     form->move(form->x(), screen.bottom() + 1 - form->height());
-    form->City.Station(kGeroevTruda).X = 300;
-    form->City.Station(kGeroevTruda).Y = 560;
+    form->State().City.Station(kGeroevTruda).X = 300;
+    form->State().City.Station(kGeroevTruda).Y = 560;
     form->BuildStationHitGrid();
     MoveTo({300, 560});
     ASSERT_TRUE(HintShown());

@@ -29,10 +29,10 @@ TEST_F(FormTest, ReplacingAndCuttingTheLoadedModuleChangesNothingShown) {
     AddCity("a.tnd");
     std::filesystem::copy_file(std::filesystem::path(TUNNEX_PROGRAM_DIR) / "spb.tnd", Folder() / "b.tnd");
     Started();
-    const std::uint8_t code = form->City.CityCode;
+    const std::uint8_t code = form->State().City.CityCode;
     const QImage start = Drawn(form->ComboBox1);
     const QImage endDropped = DroppedDown(form->ComboBox2);
-    ASSERT_EQ(form->CurrentCityFile, "a.tnd");
+    ASSERT_EQ(form->State().CurrentCityFile, "a.tnd");
 
     // As a reinstall does: another city's module copied over the open one, then cut.
     std::filesystem::copy_file(Folder() / "b.tnd", Folder() / "a.tnd",
@@ -55,8 +55,8 @@ TEST_F(FormTest, ReplacingAndCuttingTheLoadedModuleChangesNothingShown) {
     form->OptionsClick();
     form->About->trigger();
     EXPECT_EQ(dialogs, 2);
-    EXPECT_EQ(form->City.CityCode, code);
-    EXPECT_EQ(form->CurrentCityFile, "a.tnd");
+    EXPECT_EQ(form->State().City.CityCode, code);
+    EXPECT_EQ(form->State().CurrentCityFile, "a.tnd");
     EXPECT_EQ(Drawn(form->ComboBox1), start);
 
     std::filesystem::remove(Folder() / "a.tnd");

@@ -10,7 +10,6 @@
 #include <QWhatsThis>
 #include <QtTest/QTest>
 
-#include "engine/search_command.h"
 #include "form_fixture.h"
 #include "model/cp1251.h"
 #include "model/lookups.h"
@@ -47,34 +46,21 @@ protected:
         for (const auto& [key, value] : values) s.setValue(key, value);
     }
     QStringList Entries() const { return form->RadioGroup1->Items(); }
-    QStringList Expected() const {
-        TSearchRequest request;
-        request.StartStation = form->StartStation;
-        request.EndStation = form->EndStation;
-        request.Settings = form->Settings;
-        request.DayChecked = form->DayRadioButton->isChecked();
-        request.EveningChecked = form->EvRadioButton->isChecked();
-        auto list = std::make_unique<TRouteList>();
-        QStringList entries;
-        for (const std::string& e : RunSearchCommand(form->City, *list, request).Entries)
-            entries << QString::fromStdString(e);
-        return entries;
-    }
-    std::unique_ptr<TOptionsDlg> Dialog() { return std::make_unique<TOptionsDlg>(*form, environment); }
+    std::unique_ptr<TOptionsDlg> Dialog() { return form->CreateOptionsDlg(); }
 };
 
 TEST_F(OptionsTest, OutOfBoundsStoredValuesAreShownAndStoredWithinBounds) {
     AddCity();
     Store(kKharkiv, {{"TimeDiff", 40}, {"ChangesDiff", 0}});
     Started();
-    ASSERT_EQ(form->Settings.TimeDiff, 40) << "the engine takes the stored value as it is";
+    ASSERT_EQ(form->State().Settings.TimeDiff, 40) << "the engine takes the stored value as it is";
 
     auto dialog = Dialog();
     EXPECT_EQ(dialog->SpinEdit1->value(), 25);
     EXPECT_EQ(dialog->SpinEdit2->value(), 1);
     dialog->OkBtnClick();
-    EXPECT_EQ(form->Settings.TimeDiff, 25);
-    EXPECT_EQ(form->Settings.ChangesDiff, 1);
+    EXPECT_EQ(form->State().Settings.TimeDiff, 25);
+    EXPECT_EQ(form->State().Settings.ChangesDiff, 1);
     EXPECT_EQ(Stored(kKharkiv)["TimeDiff"], "25");
     EXPECT_EQ(Stored(kKharkiv)["ChangesDiff"], "1");
 }
@@ -91,7 +77,7 @@ TEST_F(OptionsTest, ControlsStartFromTheSettingsInMemoryAndConfirmingStoresAllSe
     Started();
     // A menu change in memory only is what the dialog starts from.
     form->N9->trigger();
-    ASSERT_TRUE(form->Settings.ShowOnlyOptimal);
+    ASSERT_TRUE(form->State().Settings.ShowOnlyOptimal);
 
     auto dialog = Dialog();
     EXPECT_FALSE(dialog->CheckBox1->isChecked());
@@ -139,11 +125,11 @@ TEST_F(OptionsTest, WithoutAListedStationTheStoredOneStays) {
     auto dialog = Dialog();
     EXPECT_EQ(dialog->ComboBox->currentIndex(), -1);
     dialog->OkBtnClick();
-    EXPECT_EQ(form->Settings.FstStation, 1);
+    EXPECT_EQ(form->State().Settings.FstStation, 1);
     EXPECT_EQ(Stored(kKharkiv)["FstStation"], "1");
 
     // Nor does clearing the choice by hand send station 0 anywhere.
-    form->Settings.FstStation = Station("Госпром");
+    form->State().Settings.FstStation = Station("Госпром");
     auto cleared = Dialog();
     cleared->ComboBox->setCurrentIndex(-1);
     cleared->OkBtnClick();
@@ -187,7 +173,51 @@ TEST_F(OptionsTest, SpinFieldsTakeAnyNumberAndBringItWithinBoundsWhenLeft) {
     // Confirmed while the field still has the focus: the typed text counts, brought within bounds.
     type(dialog->SpinEdit1, "30");
     dialog->OkBtnClick();
-    EXPECT_EQ(form->Settings.TimeDiff, 25);
+    EXPECT_EQ(form->State().Settings.TimeDiff, 25);
+}
+
+TEST_F(OptionsTest, TheDialogEditsWhatItIsHandedAndHandsBackItsChoice) {
+    AddModule("kharkiv.tnd", "kharkiv.tnd");
+    AddModule("spb.tnd", "spb.tnd");
+    Started();
+    const TCitySettings before = form->State().Settings;
+    TOptionsInput input;
+    input.Settings.TimeDiff = 7;
+    input.Settings.FstStation = Station("Госпром");
+    input.City = &form->State().City;
+    input.Stations = {{"Госпром", Station("Госпром")}, {"Героев труда", Station("Героев труда")}};
+    input.Catalog = form->State().Catalog;
+    input.CurrentCityFile = "spb.tnd";
+    std::vector<TOptionsChoice> handed;
+    TOptionsDlg dialog(nullptr, environment, input, [&](const TOptionsChoice& choice) {
+        handed.push_back(choice);
+        return TOptionsApplied{{"", "Настройки не сохранены"}, true};
+    });
+    EXPECT_EQ(dialog.ComboBox->count(), 2) << "the stations handed, not the window's list";
+    EXPECT_EQ(dialog.ComboBox->currentText(), "Госпром");
+    EXPECT_EQ(dialog.SpinEdit1->value(), 7);
+    EXPECT_EQ(dialog.ComboBox1->currentIndex(), 1) << "the city file handed";
+    EXPECT_FALSE(dialog.Choice());
+
+    dialog.ComboBox->setCurrentIndex(1);
+    dialog.SpinEdit2->setValue(2);
+    dialog.ComboBox1->setCurrentIndex(0);
+    environment.Messages.clear();
+    dialog.OkBtnClick();
+    ASSERT_EQ(handed.size(), 1u);
+    EXPECT_EQ(handed[0].Settings.FstStation, Station("Героев труда"));
+    EXPECT_EQ(handed[0].Settings.TimeDiff, 7);
+    EXPECT_EQ(handed[0].Settings.ChangesDiff, 2);
+    EXPECT_EQ(handed[0].CityFile, "kharkiv.tnd");
+    ASSERT_TRUE(dialog.Choice());
+    EXPECT_EQ(dialog.Choice()->CityFile, "kharkiv.tnd");
+    EXPECT_TRUE(dialog.CityLoadFailed());
+    EXPECT_EQ(environment.Messages,
+              std::vector<std::string>{"Настройки не сохранены\r\nВыбранные значения действуют до закрытия программы."})
+        << "only the failures are told";
+    EXPECT_EQ(form->State().Settings.TimeDiff, before.TimeDiff) << "the dialog itself changes nothing of the window";
+    EXPECT_EQ(form->State().Settings.ChangesDiff, before.ChangesDiff);
+    EXPECT_TRUE(UserSettings().allKeys().isEmpty()) << "nor does it store anything";
 }
 
 TEST_F(OptionsTest, OneModuleDisablesTheCityChooser) {
@@ -219,7 +249,7 @@ TEST_F(OptionsTest, CitySwitchStoresTheOldCitysSettingsAndLoadsTheNewCitysStored
     StoreCityFileName("kharkiv.tnd");
     Store(kSpb, {{"TimeDiff", 7}, {"ShowPopUp", 0}});
     Started();
-    ASSERT_EQ(form->City.CityCode, kKharkiv);
+    ASSERT_EQ(form->State().City.CityCode, kKharkiv);
 
     auto dialog = Dialog();
     dialog->SpinEdit1->setValue(15);
@@ -234,17 +264,17 @@ TEST_F(OptionsTest, CitySwitchStoresTheOldCitysSettingsAndLoadsTheNewCitysStored
     EXPECT_EQ(UserSettings().value("CityFileName").toString(), "spb.tnd");
     // The new city's group is untouched and in effect, with defaults for the rest.
     EXPECT_EQ(Stored(kSpb), (std::map<QString, QString>{{"ShowPopUp", "0"}, {"TimeDiff", "7"}}));
-    EXPECT_EQ(form->CurrentCityFile, "spb.tnd");
-    EXPECT_EQ(form->City.CityCode, kSpb);
-    EXPECT_EQ(form->Settings.TimeDiff, 7);
-    EXPECT_FALSE(form->Settings.ShowPopUp);
-    EXPECT_TRUE(form->Settings.ShowOnlyOptimal);
+    EXPECT_EQ(form->State().CurrentCityFile, "spb.tnd");
+    EXPECT_EQ(form->State().City.CityCode, kSpb);
+    EXPECT_EQ(form->State().Settings.TimeDiff, 7);
+    EXPECT_FALSE(form->State().Settings.ShowPopUp);
+    EXPECT_TRUE(form->State().Settings.ShowOnlyOptimal);
     EXPECT_TRUE(form->N9->isChecked());
-    EXPECT_EQ(form->Settings.FstStation, 1) << "a stored group without FstStation gives station 1";
-    EXPECT_EQ(form->StartStation, 1);
+    EXPECT_EQ(form->State().Settings.FstStation, 1) << "a stored group without FstStation gives station 1";
+    EXPECT_EQ(form->State().StartStation, 1);
     EXPECT_TRUE(form->CaptionText().contains("Санкт-Петербург"));
     EXPECT_EQ(form->ComboBox1->findText("Холодная гора"), -1) << "the lists hold the new city";
-    EXPECT_TRUE(form->CityModuleHandle != nullptr);
+    EXPECT_TRUE(form->State().CityModuleHandle != nullptr);
 }
 
 TEST_F(OptionsTest, AModuleWhoseFileNameIsNoUtf8IsChosenStoredAndFoundAgain) {
@@ -254,17 +284,17 @@ TEST_F(OptionsTest, AModuleWhoseFileNameIsNoUtf8IsChosenStoredAndFoundAgain) {
     StoreCityFileName("kharkiv.tnd");
     Started();
     auto dialog = Dialog();
-    ASSERT_EQ(form->Catalog.at(1).FileName, name);
+    ASSERT_EQ(form->State().Catalog.at(1).FileName, name);
     dialog->ComboBox1->setCurrentIndex(1);
     dialog->OkBtnClick();
-    EXPECT_EQ(form->City.CityCode, kSpb);
+    EXPECT_EQ(form->State().City.CityCode, kSpb);
     EXPECT_EQ(StoredCityFileName(), name);
 
     dialog.reset();  // it belongs to the window that the next start closes
     environment.Messages.clear();
     Started();
-    EXPECT_EQ(form->CurrentCityFile, name);
-    EXPECT_EQ(form->City.CityCode, kSpb);
+    EXPECT_EQ(form->State().CurrentCityFile, name);
+    EXPECT_EQ(form->State().City.CityCode, kSpb);
     EXPECT_TRUE(environment.Messages.empty());
 }
 
@@ -283,7 +313,7 @@ TEST_F(OptionsTest, SettingsThatCannotBeStoredAreToldKeptInEffectAndNothingIsLos
     EXPECT_EQ(environment.Messages[0], "Настройки не сохранены: " + file.string() +
                                            " — на месте файла находится каталог.\r\n"
                                            "Выбранные значения действуют до закрытия программы.");
-    EXPECT_EQ(form->Settings.TimeDiff, 17) << "in effect for this session";
+    EXPECT_EQ(form->State().Settings.TimeDiff, 17) << "in effect for this session";
     EXPECT_TRUE(std::filesystem::is_directory(file / "kept")) << "nothing of what was there is lost";
     std::filesystem::remove_all(file);
 }
@@ -294,7 +324,7 @@ TEST_F(OptionsTest, ConfirmingTheCityOfAFallBackStoresItAndAnEmptyChoiceIsNoChoi
     StoreCityFileName("gone.tnd");
     Started();
     ASSERT_EQ(environment.Messages.size(), 1u) << "the fall-back is told";
-    ASSERT_EQ(form->CurrentCityFile, "a.tnd");
+    ASSERT_EQ(form->State().CurrentCityFile, "a.tnd");
     Dialog()->OkBtnClick();
     EXPECT_EQ(StoredCityFileName(), "a.tnd");
     environment.Messages.clear();
@@ -305,23 +335,23 @@ TEST_F(OptionsTest, ConfirmingTheCityOfAFallBackStoresItAndAnEmptyChoiceIsNoChoi
     EXPECT_FALSE(StoredCityFileName());
     Started();
     EXPECT_TRUE(environment.Messages.empty());
-    EXPECT_EQ(form->CurrentCityFile, "a.tnd") << "the first listed, as with nothing stored";
+    EXPECT_EQ(form->State().CurrentCityFile, "a.tnd") << "the first listed, as with nothing stored";
 }
 
 TEST_F(OptionsTest, TheChooserListsEveryShippedCityAndSwitchesToEachWithItsScheme) {
     const auto shipped = ScanCityModules(TUNNEX_PROGRAM_DIR);
     for (const TCatalogEntry& entry : shipped) AddModule(entry.FileName, entry.FileName);
     Started();
-    ASSERT_EQ(form->Catalog.size(), shipped.size());
+    ASSERT_EQ(form->State().Catalog.size(), shipped.size());
     EXPECT_GE(shipped.size(), 14u) << "every city of the name table";
     for (std::size_t i = 0; i < shipped.size(); ++i) {
         auto dialog = Dialog();
         ASSERT_EQ(dialog->ComboBox1->count(), static_cast<int>(shipped.size()));
         dialog->ComboBox1->setCurrentIndex(static_cast<int>(i));
         dialog->OkBtnClick();
-        EXPECT_EQ(form->CurrentCityFile, shipped[i].FileName);
-        EXPECT_EQ(form->City.CityCode, shipped[i].CityCode) << shipped[i].FileName;
-        EXPECT_EQ(form->Bitmaps.SchemeBitmap.size(), QSize(591, 575)) << shipped[i].FileName;
+        EXPECT_EQ(form->State().CurrentCityFile, shipped[i].FileName);
+        EXPECT_EQ(form->State().City.CityCode, shipped[i].CityCode) << shipped[i].FileName;
+        EXPECT_EQ(form->Bitmaps().SchemeBitmap.size(), QSize(591, 575)) << shipped[i].FileName;
         EXPECT_TRUE(form->CaptionText().contains(QString::fromStdString(shipped[i].CityName)));
     }
     EXPECT_TRUE(environment.Messages.empty());
@@ -346,19 +376,19 @@ TEST_F(OptionsTest, ConfirmingACityWhoseModulesAreGoneReportsAndFails) {
     ASSERT_EQ(environment.Messages.size(), 2u) << "the chosen file, then the first listed one";
     EXPECT_NE(environment.Messages[0].find("b.tnd"), std::string::npos);
     EXPECT_NE(environment.Messages[1].find("a.tnd"), std::string::npos);
-    EXPECT_EQ(form->AnimationPause.Depth(), 0);
+    EXPECT_EQ(form->AnimationPause().Depth(), 0);
 }
 
 TEST_F(OptionsTest, CancellingChangesNothingButTheSearchRunsAgain) {
     AddCity();
     Started();
     form->SetEndpoints(12, 9);
-    const TCitySettings before = form->Settings;
-    const long pauses = form->AnimationPause.PauseCount();
+    const TCitySettings before = form->State().Settings;
+    const long pauses = form->AnimationPause().PauseCount();
     environment.OnDialog = [&](QDialog& d) {
         auto& dialog = dynamic_cast<TOptionsDlg&>(d);
         EXPECT_TRUE(form->RadioGroup1->isHidden()) << "the route list is hidden while the dialog is open";
-        EXPECT_TRUE(form->AnimationPause.Paused());
+        EXPECT_TRUE(form->AnimationPause().Paused());
         dialog.CheckBox1->setChecked(!before.ShowPopUp);
         dialog.CheckBox2->setChecked(!before.UseWaitTime);
         dialog.SpinEdit1->setValue(3);
@@ -368,15 +398,15 @@ TEST_F(OptionsTest, CancellingChangesNothingButTheSearchRunsAgain) {
     };
     form->N5->trigger();
     EXPECT_EQ(environment.DialogsShown, 1);
-    EXPECT_EQ(form->Settings.TimeDiff, before.TimeDiff);
-    EXPECT_EQ(form->Settings.ShowPopUp, before.ShowPopUp);
-    EXPECT_EQ(form->Settings.UseWaitTime, before.UseWaitTime);
-    EXPECT_EQ(form->Settings.ArrangeByChanges, before.ArrangeByChanges);
+    EXPECT_EQ(form->State().Settings.TimeDiff, before.TimeDiff);
+    EXPECT_EQ(form->State().Settings.ShowPopUp, before.ShowPopUp);
+    EXPECT_EQ(form->State().Settings.UseWaitTime, before.UseWaitTime);
+    EXPECT_EQ(form->State().Settings.ArrangeByChanges, before.ArrangeByChanges);
     EXPECT_TRUE(UserSettings().allKeys().isEmpty()) << "nothing stored";
     EXPECT_FALSE(form->RadioGroup1->isHidden());
-    EXPECT_EQ(Entries(), Expected());
-    EXPECT_EQ(form->AnimationPause.PauseCount(), pauses + 1);
-    EXPECT_EQ(form->AnimationPause.Depth(), 0);
+    EXPECT_EQ(Entries(), SearchedEntries());
+    EXPECT_EQ(form->AnimationPause().PauseCount(), pauses + 1);
+    EXPECT_EQ(form->AnimationPause().Depth(), 0);
 }
 
 TEST_F(OptionsTest, ConfirmedSettingsTakeEffectInTheSearchAtOnce) {
@@ -393,7 +423,7 @@ TEST_F(OptionsTest, ConfirmedSettingsTakeEffectInTheSearchAtOnce) {
     form->N5->trigger();
     EXPECT_FALSE(form->N3->isChecked());
     EXPECT_FALSE(form->DayRadioButton->isEnabled());
-    EXPECT_EQ(Entries(), Expected());
+    EXPECT_EQ(Entries(), SearchedEntries());
     EXPECT_GE(Entries().size(), 2);
 }
 

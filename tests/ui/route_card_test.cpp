@@ -34,9 +34,10 @@ protected:
     // Pixels of the card's place where the shown route is drawn on the scheme.
     int RouteUnderCard() {
         QImage frame;
-        PaintRouteFrame(frame, {form->City, form->Bitmaps, form->StartStation, form->EndStation,
-                                form->ShownRouteStations, form->ShownRouteTransfers});
-        const QImage scheme = form->Bitmaps.SchemeBitmap.convertToFormat(QImage::Format_RGB32);
+        PaintRouteFrame(frame,
+                        {form->State().City, form->Bitmaps(), form->State().StartStation, form->State().EndStation,
+                         form->State().ShownRouteStations, form->State().ShownRouteTransfers});
+        const QImage scheme = form->Bitmaps().SchemeBitmap.convertToFormat(QImage::Format_RGB32);
         const QRect place = OnScheme() & frame.rect();
         int covered = 0;
         for (int y = place.top(); y <= place.bottom(); ++y)
@@ -115,7 +116,7 @@ TEST_F(RouteCardTest, FollowsTheListByMouseAndKeyboardAndCopies) {
     EXPECT_EQ(QApplication::clipboard()->text(), Card().Text());
 
     // Hidden with the list; back with the next search.
-    form->SetEndpoints(form->StartStation, form->StartStation);
+    form->SetEndpoints(form->State().StartStation, form->State().StartStation);
     EXPECT_FALSE(Card().isVisible());
     Trip("Выхино", "Речной вокзал");
     EXPECT_TRUE(Card().isVisible());
@@ -147,7 +148,7 @@ TEST_F(RouteCardTest, NeverCoversTheRouteItShows) {
         std::filesystem::remove_all(Folder());
         std::filesystem::create_directories(Folder());
         StartIn(file);
-        const int n = form->City.NumOfStations;
+        const int n = form->State().City.NumOfStations;
         int index = 0;
         for (int a = 1; a <= n; ++a)
             for (int b = 1; b <= n; ++b) {

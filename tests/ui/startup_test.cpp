@@ -48,8 +48,8 @@ TEST_F(FormTest, ACutModuleBesideGoodOnesIsNamedWithItsReasonAndAGoodOneOpens) {
     Started();
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("tunnex: a.tnd: файл обрезан: 200000 байт из "), std::string::npos) << said;
-    ASSERT_EQ(form->Catalog.size(), 1u);
-    EXPECT_EQ(form->CurrentCityFile, "b.tnd");
+    ASSERT_EQ(form->State().Catalog.size(), 1u);
+    EXPECT_EQ(form->State().CurrentCityFile, "b.tnd");
     EXPECT_TRUE(environment.Messages.empty());
 }
 
@@ -66,7 +66,7 @@ TEST_F(FormTest, ModuleGoneBeforeLoadingEndsWithExitCode4AndBothMessages) {
     AddCity("b.tnd");
     // The modules disappear after the catalog has listed them.
     environment.OnWait = [this] {
-        if (form && !form->Catalog.empty()) {
+        if (form && !form->State().Catalog.empty()) {
             std::filesystem::remove(Folder() / "a.tnd");
             std::filesystem::remove(Folder() / "b.tnd");
         }
@@ -85,19 +85,19 @@ TEST_F(FormTest, ChoiceOfTheCityFile) {
     // One module: taken whatever is stored.
     AddCity("b.tnd");
     StoreCityFileName("a.tnd");
-    EXPECT_EQ(Started().CurrentCityFile, "b.tnd");
+    EXPECT_EQ(Started().State().CurrentCityFile, "b.tnd");
     EXPECT_TRUE(environment.Messages.empty());
 
     // Several: the stored one.
     AddCity("a.tnd");
     AddCity("c.tnd");
     StoreCityFileName("c.tnd");
-    EXPECT_EQ(Started().CurrentCityFile, "c.tnd");
-    EXPECT_EQ(form->Catalog.size(), 3u);
+    EXPECT_EQ(Started().State().CurrentCityFile, "c.tnd");
+    EXPECT_EQ(form->State().Catalog.size(), 3u);
 
     // Several, nothing stored and no "Москва": the first listed.
     ClearUserSettings();
-    EXPECT_EQ(Started().CurrentCityFile, "a.tnd");
+    EXPECT_EQ(Started().State().CurrentCityFile, "a.tnd");
     EXPECT_TRUE(environment.Messages.empty());
 }
 
@@ -110,8 +110,8 @@ TEST_F(FormTest, StoredChoiceOfADeletedFileFallsBackAtEveryStart) {
         TForm1& f = Started();
         ASSERT_EQ(environment.Messages.size(), 1u);
         EXPECT_EQ(environment.Messages[0], CityConnectFailedMessage("gone.tnd"));
-        EXPECT_EQ(f.CurrentCityFile, "b.tnd") << "names the module actually loaded";
-        EXPECT_NE(f.CityInfoText().find("Файл        : b.tnd"), std::string::npos);
+        EXPECT_EQ(f.State().CurrentCityFile, "b.tnd") << "names the module actually loaded";
+        EXPECT_NE(f.State().CityInfoText().find("Файл        : b.tnd"), std::string::npos);
         EXPECT_EQ(StoredCityFileName(), "gone.tnd") << "the stored choice is not changed";
     }
     EXPECT_EQ(environment.MessagesOverSplash, 0) << "the splash screen steps aside for a message";
@@ -122,16 +122,16 @@ TEST_F(FormTest, ListsAfterLoadingHoldTheOperatingStationsSortedWithTheFirstStat
     TForm1& f = Started();
     const QComboBox* start = f.ComboBox1;
     const QComboBox* end = f.ComboBox2;
-    ASSERT_EQ(start->count(), f.OperatingStations);
+    ASSERT_EQ(start->count(), f.State().OperatingStations);
     ASSERT_EQ(end->count(), start->count());
     int operating = 0;
-    for (int n = 1; n <= f.City.NumOfStations; ++n) {
-        const TStation& s = f.City.Station(static_cast<std::uint8_t>(n));
+    for (int n = 1; n <= f.State().City.NumOfStations; ++n) {
+        const TStation& s = f.State().City.Station(static_cast<std::uint8_t>(n));
         const int index = start->findText(QString::fromStdString(Cp1251ToUtf8(StoredName(s))));
         EXPECT_EQ(index >= 0, s.InOperation != 0) << n;
         operating += s.InOperation != 0;
     }
-    EXPECT_EQ(operating, f.OperatingStations);
+    EXPECT_EQ(operating, f.State().OperatingStations);
     for (int i = 0; i + 1 < start->count(); ++i) {
         EXPECT_EQ(start->itemText(i), end->itemText(i));
         EXPECT_LT(start->itemText(i).toLower(), start->itemText(i + 1).toLower());
@@ -139,14 +139,15 @@ TEST_F(FormTest, ListsAfterLoadingHoldTheOperatingStationsSortedWithTheFirstStat
     // No stored settings: the module's first station, in both lists and both endpoints.
     EXPECT_EQ(start->currentText(), "Площадь восстания");
     EXPECT_EQ(end->currentIndex(), start->currentIndex());
-    EXPECT_EQ(f.StartStation, 8);
-    EXPECT_EQ(f.EndStation, 8);
+    EXPECT_EQ(f.State().StartStation, 8);
+    EXPECT_EQ(f.State().EndStation, 8);
     EXPECT_TRUE(f.DayRadioButton->isEnabled());
     EXPECT_TRUE(f.EvRadioButton->isEnabled());
     EXPECT_TRUE(f.DayRadioButton->isChecked());
     EXPECT_FALSE(f.RadioGroup1->isVisible());
-    EXPECT_EQ(f.Label1->text().toStdString(), f.CityInfoText());
-    EXPECT_NE(f.CityInfoText().find("действующих : " + std::to_string(f.OperatingStations)), std::string::npos);
+    EXPECT_EQ(f.Label1->text().toStdString(), f.State().CityInfoText());
+    EXPECT_NE(f.State().CityInfoText().find("действующих : " + std::to_string(f.State().OperatingStations)),
+              std::string::npos);
 }
 
 TEST_F(FormTest, StoredSettingsChooseTheFirstStationAndTheMenuMarks) {
@@ -160,7 +161,7 @@ TEST_F(FormTest, StoredSettingsChooseTheFirstStationAndTheMenuMarks) {
     TForm1& f = Started();
     EXPECT_EQ(f.ComboBox1->currentText(), "Холодная гора");
     EXPECT_EQ(f.ComboBox2->currentText(), "Холодная гора");
-    EXPECT_EQ(f.StartStation, 12);
+    EXPECT_EQ(f.State().StartStation, 12);
     EXPECT_FALSE(f.N3->isChecked());
     EXPECT_FALSE(f.N9->isChecked());
     EXPECT_FALSE(f.N6->isChecked());
@@ -174,14 +175,14 @@ TEST_F(FormTest, StoredSettingsChooseTheFirstStationAndTheMenuMarks) {
     TForm1& g = Started();
     EXPECT_EQ(g.ComboBox1->currentIndex(), -1);
     EXPECT_EQ(g.ComboBox2->currentIndex(), -1);
-    EXPECT_EQ(g.StartStation, 1);
-    EXPECT_EQ(g.EndStation, 1);
+    EXPECT_EQ(g.State().StartStation, 1);
+    EXPECT_EQ(g.State().EndStation, 1);
 
     // One that names no station of the city gives station 1, never 0.
     UserSettings().setValue("4/FstStation", 200);
-    EXPECT_EQ(Started().StartStation, 1);
+    EXPECT_EQ(Started().State().StartStation, 1);
     UserSettings().setValue("4/FstStation", "junk");
-    EXPECT_EQ(Started().StartStation, 1);
+    EXPECT_EQ(Started().State().StartStation, 1);
 }
 
 TEST_F(FormTest, SplashCountsThirteenStepsAndEveryPause) {
@@ -208,11 +209,11 @@ TEST_F(FormTest, FirstTimeOpensHelpOnceAndIsRemoved) {
     AddCity();
     UserSettings().setValue("FirstTime", 1);
     Started();
-    EXPECT_TRUE(form->FirstRun);
+    EXPECT_TRUE(form->State().FirstRun);
     EXPECT_EQ(environment.HelpTopics, std::vector<int>{1010});
     EXPECT_FALSE(UserSettings().contains("FirstTime"));
     Started();
-    EXPECT_FALSE(form->FirstRun);
+    EXPECT_FALSE(form->State().FirstRun);
     EXPECT_EQ(environment.HelpTopics.size(), 1u);
 }
 
@@ -257,16 +258,16 @@ TEST_F(FormTest, CaptionNamesVersionAndCity) {
     TForm1& f = Started();
     const TProgramVersion version = SplitVersionText(GetFileVersionText());
     EXPECT_EQ(f.CaptionText().toStdString(), "Tunnex v" + version.Version + " - [ Ха\x70ьков ]");
-    EXPECT_EQ(f.ProgramBuildText, version.Build);
+    EXPECT_EQ(f.State().ProgramBuildText, version.Build);
 }
 
 TEST_F(FormTest, ClosingReleasesTheModuleAndStoresNothing) {
     AddCity();
     TForm1& f = Started();
-    ASSERT_TRUE(f.CityModuleHandle);
+    ASSERT_TRUE(f.State().CityModuleHandle);
     f.N3->trigger();  // in memory only
     f.close();
-    EXPECT_FALSE(f.CityModuleHandle);
+    EXPECT_FALSE(f.State().CityModuleHandle);
     EXPECT_FALSE(QFile::exists(UserSettings().fileName())) << "nothing written by a start and a close";
 
     // A user's stored settings survive a restart untouched.
@@ -281,12 +282,12 @@ TEST_F(FormTest, ClosingReleasesTheModuleAndStoresNothing) {
     const QByteArray before = file.readAll();
     file.close();
     TForm1& g = Started();
-    EXPECT_EQ(g.Settings.TimeDiff, 40);
+    EXPECT_EQ(g.State().Settings.TimeDiff, 40);
     g.N3->trigger();
-    EXPECT_TRUE(g.Settings.UseWaitTime);
+    EXPECT_TRUE(g.State().Settings.UseWaitTime);
     TForm1& h = Started();
-    EXPECT_FALSE(h.Settings.UseWaitTime) << "the menu changed memory only";
-    EXPECT_EQ(h.StartStation, 29);
+    EXPECT_FALSE(h.State().Settings.UseWaitTime) << "the menu changed memory only";
+    EXPECT_EQ(h.State().StartStation, 29);
     h.close();
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);

@@ -48,13 +48,13 @@ TEST_F(StationSearchTest, TypedTextFiltersTheListAndEnterSearchesAtOnce) {
     EXPECT_EQ(box->ShownCount(), 2);
     EXPECT_EQ(Highlighted(box), "Проспект Гагарина") << "a name prefix outranks a word prefix";
 
-    const long pauses = form->AnimationPause.PauseCount();
+    const long pauses = form->AnimationPause().PauseCount();
     QTest::keyClick(box->view(), Qt::Key_Return);
-    EXPECT_EQ(form->StartStation, Station("Проспект Гагарина")) << "applied at once, not after the delay";
-    EXPECT_FALSE(form->StationChange.Pending());
+    EXPECT_EQ(form->State().StartStation, Station("Проспект Гагарина")) << "applied at once, not after the delay";
+    EXPECT_FALSE(form->State().StationChange.Pending());
     EXPECT_FALSE(Entries().isEmpty());
-    EXPECT_GT(form->AnimationPause.PauseCount(), pauses);
-    EXPECT_EQ(form->AnimationPause.Depth(), 0);
+    EXPECT_GT(form->AnimationPause().PauseCount(), pauses);
+    EXPECT_EQ(form->AnimationPause().Depth(), 0);
     EXPECT_EQ(box->currentText(), "Проспект Гагарина");
     EXPECT_FALSE(box->DroppedDown());
     EXPECT_TRUE(box->Filter().isEmpty());
@@ -82,14 +82,14 @@ TEST_F(StationSearchTest, AClickInTheListChoosesAtOnceAndEscapeOrANameOfNothingC
     QTest::keyClick(box->view(), Qt::Key_Escape);
     EXPECT_FALSE(box->DroppedDown());
     EXPECT_TRUE(box->Filter().isEmpty());
-    EXPECT_EQ(form->EndStation, 8) << "nothing chosen";
+    EXPECT_EQ(form->State().EndStation, 8) << "nothing chosen";
 
     // A text that names no station keeps the list closed; Enter then does nothing.
     Type(box, "жж");
     EXPECT_EQ(box->Filter(), "жж");
     EXPECT_FALSE(box->DroppedDown());
     QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(form->EndStation, 8);
+    EXPECT_EQ(form->State().EndStation, 8);
     QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_TRUE(box->Filter().isEmpty());
 
@@ -99,18 +99,18 @@ TEST_F(StationSearchTest, AClickInTheListChoosesAtOnceAndEscapeOrANameOfNothingC
     const QRect row = box->view()->visualRect(heroes);
     ASSERT_TRUE(row.isValid());
     QTest::mouseClick(box->view()->viewport(), Qt::LeftButton, {}, row.center());
-    EXPECT_EQ(form->EndStation, Station("Героев труда"));
+    EXPECT_EQ(form->State().EndStation, Station("Героев труда"));
     EXPECT_FALSE(Entries().isEmpty());
-    EXPECT_FALSE(form->StationChange.Pending());
+    EXPECT_FALSE(form->State().StationChange.Pending());
 }
 
 TEST_F(StationSearchTest, ArrowKeysOnTheClosedListStillWaitForTheWatcher) {
     TStationComboBox* box = form->ComboBox1;
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Down);
-    EXPECT_TRUE(form->StationChange.Pending());
-    EXPECT_EQ(form->StartStation, 8);
-    QTRY_COMPARE_WITH_TIMEOUT(form->StartStation, Station(box->currentText().toStdString()), 4000);
+    EXPECT_TRUE(form->State().StationChange.Pending());
+    EXPECT_EQ(form->State().StartStation, 8);
+    QTRY_COMPARE_WITH_TIMEOUT(form->State().StartStation, Station(box->currentText().toStdString()), 4000);
 }
 
 TEST_F(StationSearchTest, SwapExchangesStartAndEndAndSearchesAtOnce) {
@@ -120,17 +120,17 @@ TEST_F(StationSearchTest, SwapExchangesStartAndEndAndSearchesAtOnce) {
     form->ComboBox1->setCurrentIndex(ListIndex("Холодная гора"));
     form->ComboBox2->setCurrentIndex(ListIndex("Героев труда"));
     const QStringList there = Entries();
-    const long pauses = form->AnimationPause.PauseCount();
+    const long pauses = form->AnimationPause().PauseCount();
 
     form->SwapButton->click();
-    EXPECT_EQ(form->StartStation, b);
-    EXPECT_EQ(form->EndStation, a);
+    EXPECT_EQ(form->State().StartStation, b);
+    EXPECT_EQ(form->State().EndStation, a);
     EXPECT_EQ(form->ComboBox1->currentText(), "Героев труда");
     EXPECT_EQ(form->ComboBox2->currentText(), "Холодная гора");
     EXPECT_FALSE(Entries().isEmpty());
-    EXPECT_GT(form->AnimationPause.PauseCount(), pauses);
-    EXPECT_EQ(form->AnimationPause.Depth(), 0);
-    EXPECT_FALSE(form->StationChange.Pending()) << "the lists are applied, nothing is left for the watcher";
+    EXPECT_GT(form->AnimationPause().PauseCount(), pauses);
+    EXPECT_EQ(form->AnimationPause().Depth(), 0);
+    EXPECT_FALSE(form->State().StationChange.Pending()) << "the lists are applied, nothing is left for the watcher";
 
     // The shortcut does the same; a station browsed in a list and not yet applied is swapped as listed.
     form->ComboBox2->setCurrentIndex(ListIndex("Госпром"));
@@ -138,17 +138,17 @@ TEST_F(StationSearchTest, SwapExchangesStartAndEndAndSearchesAtOnce) {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClick(form.get(), Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(form->StartStation, Station("Госпром"));
-    EXPECT_EQ(form->EndStation, b);
+    EXPECT_EQ(form->State().StartStation, Station("Госпром"));
+    EXPECT_EQ(form->State().EndStation, b);
     EXPECT_EQ(form->ComboBox1->currentText(), "Госпром");
-    EXPECT_FALSE(form->StationChange.Pending());
+    EXPECT_FALSE(form->State().StationChange.Pending());
 
     // Back where it started: the same routes as before.
     form->ComboBox1->setCurrentIndex(ListIndex("Героев труда"));
     form->ComboBox2->setCurrentIndex(ListIndex("Холодная гора"));
     form->SwapButton->click();
-    EXPECT_EQ(form->StartStation, a);
-    EXPECT_EQ(form->EndStation, b);
+    EXPECT_EQ(form->State().StartStation, a);
+    EXPECT_EQ(form->State().EndStation, b);
     EXPECT_EQ(Entries(), there);
 }
 

@@ -113,11 +113,11 @@ protected:
 TEST_F(ListWatcherTest, OneChoiceTakesEffectAfterTheDelay) {
     const auto chosen = std::chrono::steady_clock::now();
     Choose(form->ComboBox1, "Холодная гора");
-    QTRY_COMPARE_WITH_TIMEOUT(form->StartStation, std::uint8_t{12}, 4000);
+    QTRY_COMPARE_WITH_TIMEOUT(form->State().StartStation, std::uint8_t{12}, 4000);
     const auto applied = std::chrono::steady_clock::now() - chosen;
     EXPECT_GE(applied, 1728ms);
     EXPECT_LT(applied, 2400ms);
-    EXPECT_EQ(form->EndStation, 8);
+    EXPECT_EQ(form->State().EndStation, 8);
 }
 
 TEST_F(ListWatcherTest, NothingWhileAListIsDroppedDown) {
@@ -125,11 +125,11 @@ TEST_F(ListWatcherTest, NothingWhileAListIsDroppedDown) {
     form->ComboBox1->showPopup();
     ASSERT_TRUE(form->ComboBox1->DroppedDown());
     QTest::qWait(2300);
-    EXPECT_EQ(form->EndStation, 8);
-    EXPECT_FALSE(form->StationChange.Pending()) << "the change is used up all the same";
+    EXPECT_EQ(form->State().EndStation, 8);
+    EXPECT_FALSE(form->State().StationChange.Pending()) << "the change is used up all the same";
     form->ComboBox1->hidePopup();
     QTest::qWait(400);
-    EXPECT_EQ(form->EndStation, 8) << "closing the list is no change";
+    EXPECT_EQ(form->State().EndStation, 8) << "closing the list is no change";
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ TEST_F(FormTest, EveryRouteEntryAndEveryStationNameShowsWhole) {
     for (const QString& entry : entries)
         EXPECT_LE(entryMetrics.horizontalAdvance(entry), form->RadioGroup1->TextWidth()) << entry.toStdString();
 
-    TOptionsDlg dialog(*form, environment);
-    const TStationComboBox* lists[] = {form->ComboBox1, form->ComboBox2, dialog.ComboBox};
+    const auto dialog = form->CreateOptionsDlg();
+    const TStationComboBox* lists[] = {form->ComboBox1, form->ComboBox2, dialog->ComboBox};
     for (const TCatalogEntry& entry : ScanCityModules(TUNNEX_PROGRAM_DIR)) {
         auto loaded = std::make_unique<TLoadedCity>();
         std::unique_ptr<CityModule> module;
