@@ -24,6 +24,8 @@ namespace {
 
 using namespace tnx::city;
 using namespace tnx::city::draw;
+using tnx::kSchemeHeight;
+using tnx::kSchemeWidth;
 
 constexpr const char* kSideNames[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
 
