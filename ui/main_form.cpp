@@ -105,7 +105,8 @@ QStringList EveryRouteEntryText() {
 
 TForm1::TForm1(std::filesystem::path programDirectory, TFormEnvironment& environment)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), programDirectory_(std::move(programDirectory)),
-      environment_(environment), routes_(std::make_unique<TRouteList>()) {
+      environment_(environment), routes_(std::make_unique<TRouteList>()), searchWork_(std::make_unique<TSearchWork>()),
+      searchData_(std::make_unique<TSearchData>(City)) {
     InitTunnexResources();
     setWindowTitle("Tunnex");
     QFont formFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);

@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "engine/route.h"
+#include "engine/search_data.h"
 #include "engine/search_settings.h"
+#include "engine/search_work.h"
 #include "model/city_tables.h"
 #include "model/station_set.h"
 #include "shell/city_module.h"
@@ -232,6 +234,8 @@ private:
     std::filesystem::path programDirectory_;
     TFormEnvironment& environment_;
     std::unique_ptr<TRouteList> routes_;
+    std::unique_ptr<TSearchWork> searchWork_;
+    std::unique_ptr<TSearchData> searchData_;  // City's, built anew at every load
     QWidget* contextMenuControl_ = nullptr;
     bool closed_ = false;
     // Dragging by the caption picture.

@@ -100,7 +100,7 @@ void TForm1::ShowRoutes() {
     request.Settings = Settings;
     request.DayChecked = DayRadioButton->isChecked();
     request.EveningChecked = EvRadioButton->isChecked();
-    const TSearchOutcome outcome = RunSearchCommand(City, *routes_, request);
+    const TSearchOutcome outcome = RunSearchCommand(City, *searchData_, *searchWork_, *routes_, request);
 
     if (outcome.Result == TSearchResult::NoRoute) {
         ShownRouteStations.Clear();

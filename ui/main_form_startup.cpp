@@ -187,6 +187,7 @@ bool TForm1::LoadCity(const std::string& fileName) {
     CurrentCityFile = load.FileName;
     CityModuleHandle = std::move(load.Module);
     City = load.Loaded.City;
+    searchData_ = std::make_unique<TSearchData>(City);
     Settings.FstStation = load.Loaded.DefFirstStation;
     Settings.ChangesDiff = load.Loaded.MaxChanges;
     OperatingStations = load.Loaded.OperatingStations;

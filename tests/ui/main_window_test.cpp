@@ -33,8 +33,10 @@ protected:
         request.DayChecked = form->DayRadioButton->isChecked();
         request.EveningChecked = form->EvRadioButton->isChecked();
         auto list = std::make_unique<TRouteList>();
+        const auto data = std::make_unique<TSearchData>(form->City);
+        const auto work = std::make_unique<TSearchWork>();
         QStringList entries;
-        for (const std::string& e : RunSearchCommand(form->City, *list, request).Entries)
+        for (const std::string& e : RunSearchCommand(form->City, *data, *work, *list, request).Entries)
             entries << QString::fromStdString(e);
         return entries;
     }
