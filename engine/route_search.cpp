@@ -1,5 +1,6 @@
 #include "engine/route_search.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/route_ranking.h"
@@ -20,9 +21,7 @@ TRoute EmptyRoute() {
 TRouteSearch::TRouteSearch(const TSearchData& data, const TWaitTable& waits, TSearchWork& work, TRouteList& list,
                            std::uint8_t changesDiff, std::uint8_t timeDiff, int capacity)
     : data_(data), city_(data.City()), index_(data.Index()), waits_(waits), work_(work), list_(list),
-      changesDiff_(changesDiff), timeDiff_(timeDiff), capacity_(capacity < 0                ? 0
-                                                                : capacity > kRouteCapacity ? kRouteCapacity
-                                                                                            : capacity) {}
+      changesDiff_(changesDiff), timeDiff_(timeDiff), capacity_(std::clamp(capacity, 0, kRouteCapacity)) {}
 
 void TRouteSearch::Store(const TRoute& route) {
     if (static_cast<int>(route.Time) - static_cast<int>(list_.BestTime) >= static_cast<int>(timeDiff_)) return;
