@@ -1,41 +1,26 @@
 // The route search and the ranking allocate nothing: over every shipped city, with two
 // wait tables (so that the wait bounds are worked out anew) and lists long enough for
 // every sort, not one call of operator new is made between the city's load and the
-// ranked list. The counting operator new is this program's own.
+// ranked list.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <new>
 
 #include "engine/route_ranking.h"
 #include "shell/city_loader.h"
 #include "shell/module_catalog.h"
+#include "tests/engine/counting_new.h"
 #include "tests/engine/searcher.h"
-
-namespace {
-
-long allocations = 0;
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace tnx::test {
 namespace {
 
 TEST(SearchAllocation, NoneBetweenTheLoadAndTheRankedList) {
-    const long before = allocations;
+    const long before = Allocations();
     const auto probe = std::make_unique<int>(1);
-    ASSERT_EQ(allocations - before, 1) << "the counting operator new is not the one called";
+    ASSERT_EQ(Allocations() - before, 1) << "the counting operator new is not the one called";
 
     const std::filesystem::path dir = TUNNEX_PROGRAM_DIR;
     const auto catalog = ScanCityModules(dir);
@@ -53,7 +38,7 @@ TEST(SearchAllocation, NoneBetweenTheLoadAndTheRankedList) {
         const int n = city.NumOfStations;
         const int stride = std::max(1, n * (n - 1) / 400);
 
-        const long start = allocations;
+        const long start = Allocations();
         int index = 0, found = 0;
         for (const TWaitTable* waits : {&city.DayWait, &city.ZeroWait})
             for (int a = 1; a <= n; ++a)
@@ -68,7 +53,7 @@ TEST(SearchAllocation, NoneBetweenTheLoadAndTheRankedList) {
                         found += searcher.list->RouteCount > 0;
                     }
                 }
-        EXPECT_EQ(allocations - start, 0) << entry.FileName;
+        EXPECT_EQ(Allocations() - start, 0) << entry.FileName;
         EXPECT_GT(found, 0) << entry.FileName;
     }
     EXPECT_GT(longest, 32) << "no list was long enough for the counting sort";
