@@ -7,7 +7,7 @@
 // search and the production search over the same pairs in one run, with the ratio of
 // their total times. Counters are per query: median, 99th percentile and maximum in
 // microseconds, partial routes visited and routes stored; index_build_us is the
-// one-off preparation at city load. max_cpu_us is the slowest query by the thread's
+// one-off build of the search data at city load. max_cpu_us is the slowest query by the thread's
 // own CPU time, which a preempted query does not inflate as it does the wall time.
 #include <benchmark/benchmark.h>
 
@@ -76,8 +76,22 @@ struct Sweep {
     }
 };
 
+// The city's search data and what a searcher keeps: built once per city, as at a load.
+struct Searcher {
+    explicit Searcher(const tnx::TCity& city) {
+        const auto t0 = std::chrono::steady_clock::now();
+        data = std::make_unique<tnx::TSearchData>(city);
+        buildMicros = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count();
+    }
+    std::unique_ptr<tnx::TSearchData> data;
+    std::unique_ptr<tnx::TSearchWork> work = std::make_unique<tnx::TSearchWork>();
+    std::unique_ptr<tnx::TRouteList> list = std::make_unique<tnx::TRouteList>();
+    double buildMicros = 0;
+};
+
 template <typename Search>
-Sweep RunSweep(const tnx::TCity& city, tnx::TRouteList& list, const tnx::TRankSettings& ranking, Search search) {
+Sweep RunSweep(const tnx::TCity& city, Searcher& searcher, const tnx::TRankSettings& ranking, Search search) {
+    tnx::TRouteList& list = *searcher.list;
     Sweep s;
     for (int a = 1; a <= city.NumOfStations; ++a) {
         for (int b = 1; b <= city.NumOfStations; ++b) {
@@ -86,7 +100,7 @@ Sweep RunSweep(const tnx::TCity& city, tnx::TRouteList& list, const tnx::TRankSe
             const auto t0 = std::chrono::steady_clock::now();
             s.visited += search(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b));
             s.stored += list.RouteCount;
-            if (list.RouteCount > 1) tnx::RankRoutes(list, ranking);
+            if (list.RouteCount > 1) tnx::RankRoutes(list, searcher.work->Scratch, ranking);
             benchmark::DoNotOptimize(list.RouteCount);
             const auto t1 = std::chrono::steady_clock::now();
             s.maxCpuMicros = std::max(s.maxCpuMicros, ThreadCpuMicros() - c0);
@@ -113,22 +127,16 @@ tnx::TCity DayCity(const LoadedCity& loaded) {
     return city;
 }
 
-// The search index is built once per city load, not per query: timed on its own.
-double PrepareMicros(const tnx::TCity& city, tnx::TRouteList& list) {
-    const auto t0 = std::chrono::steady_clock::now();
-    tnx::SearchIndexFor(city, list);
-    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count();
-}
-
 void AllPairs(benchmark::State& state, std::size_t cityIndex, std::uint8_t changes) {
     const tnx::TCity city = DayCity(Cities()[cityIndex]);
-    auto list = std::make_unique<tnx::TRouteList>();
-    state.counters["index_build_us"] = PrepareMicros(city, *list);
+    Searcher searcher(city);
+    state.counters["index_build_us"] = searcher.buildMicros;
     const tnx::TRankSettings ranking{10, true, false};
     Sweep s;
     for (auto _ : state) {
-        s = RunSweep(city, *list, ranking, [&](std::uint8_t a, std::uint8_t b) {
-            tnx::TRouteSearch search(city, *list, changes, ranking.TimeDiff);
+        s = RunSweep(city, searcher, ranking, [&](std::uint8_t a, std::uint8_t b) {
+            tnx::TRouteSearch search(*searcher.data, city.EffectiveWait, *searcher.work, *searcher.list, changes,
+                                     ranking.TimeDiff);
             search.FindRoutes(a, b);
             return search.Visited();
         });
@@ -139,18 +147,19 @@ void AllPairs(benchmark::State& state, std::size_t cityIndex, std::uint8_t chang
 
 void Versus(benchmark::State& state, std::size_t cityIndex, std::uint8_t changes, std::uint8_t timeDiff) {
     const tnx::TCity city = DayCity(Cities()[cityIndex]);
-    auto list = std::make_unique<tnx::TRouteList>();
+    Searcher searcher(city);
     const tnx::TRankSettings ranking{timeDiff, true, false};
-    state.counters["index_build_us"] = PrepareMicros(city, *list);
+    state.counters["index_build_us"] = searcher.buildMicros;
     Sweep literal, fast;
     for (auto _ : state) {
-        literal = RunSweep(city, *list, ranking, [&](std::uint8_t a, std::uint8_t b) {
-            tnx::reference::LiteralSearch search(city, *list, changes, timeDiff);
+        literal = RunSweep(city, searcher, ranking, [&](std::uint8_t a, std::uint8_t b) {
+            tnx::reference::LiteralSearch search(city, *searcher.list, changes, timeDiff);
             search.FindRoutes(a, b);
             return search.Visited();
         });
-        fast = RunSweep(city, *list, ranking, [&](std::uint8_t a, std::uint8_t b) {
-            tnx::TRouteSearch search(city, *list, changes, timeDiff);
+        fast = RunSweep(city, searcher, ranking, [&](std::uint8_t a, std::uint8_t b) {
+            tnx::TRouteSearch search(*searcher.data, city.EffectiveWait, *searcher.work, *searcher.list, changes,
+                                     timeDiff);
             search.FindRoutes(a, b);
             return search.Visited();
         });

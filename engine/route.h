@@ -5,8 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/search_index.h"
-#include "engine/wait_bound.h"
 #include "model/station_set.h"
 
 namespace tnx {
@@ -29,28 +27,17 @@ static_assert(offsetof(TRoute, Changes) == 67);
 constexpr int kRouteCapacity = 65000;
 constexpr int kListedRoutes = 10;
 
-// The search's index of a city, rebuilt when the tables it was built from change.
-struct TSearchCache {
-    bool Valid = false;
-    std::uint8_t CityCode = 0;
-    std::uint8_t NumOfStations = 0;
-    std::uint8_t NumOfLines = 0;
-    TStationTable Stations;
-    TTransferTable Changes;
-    TSearchIndex Index;
-    TWaitBounds Bounds;
-};
-
 // Records are numbered from 1: Route(1) is Routes[0]. Large: allocate it once, on the heap.
 struct TRouteList {
     std::array<TRoute, kRouteCapacity> Routes;
     std::uint16_t RouteCount = 0;
-    std::uint8_t BestTime = 255;                 // least Time stored by the running search
-    TSearchCache Cache;                          // the search's working storage, not part of the list
-    std::array<TRoute, kRouteCapacity> Scratch;  // for the ranking's sorts
+    std::uint8_t BestTime = 255;  // least Time stored by the running search
 
     TRoute& Route(int n) { return Routes[static_cast<std::size_t>(n - 1)]; }
     const TRoute& Route(int n) const { return Routes[static_cast<std::size_t>(n - 1)]; }
 };
+
+// Room for a whole list, for the ranking's sorts.
+using TRouteScratch = std::array<TRoute, kRouteCapacity>;
 
 }  // namespace tnx

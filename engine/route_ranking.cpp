@@ -20,19 +20,19 @@ void InsertionSort(TRouteList& list, Before before) {
     }
 }
 
-// Long lists: stable counting sort on one byte key through the scratch array; stable
+// Long lists: stable counting sort on one byte key through the scratch space; stable
 // sorts by the same key give one order only, so it equals the exchange sort too.
 template <typename Key>
-void CountingSort(TRouteList& list, Key key) {
+void CountingSort(TRouteList& list, TRouteScratch& scratch, Key key) {
     int start[257] = {};
     const int n = list.RouteCount;
     for (int i = 0; i < n; ++i) ++start[key(list.Routes[static_cast<std::size_t>(i)]) + 1];
     for (int k = 1; k <= 256; ++k) start[k] += start[k - 1];
     for (int i = 0; i < n; ++i) {
         const TRoute& r = list.Routes[static_cast<std::size_t>(i)];
-        list.Scratch[static_cast<std::size_t>(start[key(r)]++)] = r;
+        scratch[static_cast<std::size_t>(start[key(r)]++)] = r;
     }
-    std::copy_n(list.Scratch.begin(), n, list.Routes.begin());
+    std::copy_n(scratch.begin(), n, list.Routes.begin());
 }
 
 constexpr int kInsertionSortLimit = 32;
@@ -56,15 +56,15 @@ void DropLater(TRouteList& list, Test test) {
 
 }  // namespace
 
-void SortByTime(TRouteList& list, std::uint8_t timeDiff) {
+void SortByTime(TRouteList& list, TRouteScratch& scratch, std::uint8_t timeDiff) {
     if (list.RouteCount <= kInsertionSortLimit) {
         InsertionSort(list, [](const TRoute& a, const TRoute& b) {
             return a.Time < b.Time || (a.Time == b.Time && a.Changes < b.Changes);
         });
     } else {
         // Least significant key first: by transfers, then stably by time.
-        CountingSort(list, [](const TRoute& r) { return r.Changes; });
-        CountingSort(list, [](const TRoute& r) { return r.Time; });
+        CountingSort(list, scratch, [](const TRoute& r) { return r.Changes; });
+        CountingSort(list, scratch, [](const TRoute& r) { return r.Time; });
     }
     for (int p = 1; p <= list.RouteCount; ++p) {
         if (list.Route(p).Time - list.BestTime > timeDiff) {
@@ -82,18 +82,18 @@ void DropRedundant(TRouteList& list, bool showOnlyOptimal) {
     DropLater(list, [](const TRoute& i, const TRoute& b) { return i.Time < b.Time && i.Changes <= b.Changes; });
 }
 
-void SortByChanges(TRouteList& list) {
+void SortByChanges(TRouteList& list, TRouteScratch& scratch) {
     if (list.RouteCount <= kInsertionSortLimit) {
         InsertionSort(list, [](const TRoute& a, const TRoute& b) { return a.Changes < b.Changes; });
     } else {
-        CountingSort(list, [](const TRoute& r) { return r.Changes; });
+        CountingSort(list, scratch, [](const TRoute& r) { return r.Changes; });
     }
 }
 
-void RankRoutes(TRouteList& list, const TRankSettings& settings) {
-    SortByTime(list, settings.TimeDiff);
+void RankRoutes(TRouteList& list, TRouteScratch& scratch, const TRankSettings& settings) {
+    SortByTime(list, scratch, settings.TimeDiff);
     DropRedundant(list, settings.ShowOnlyOptimal);
-    if (settings.ArrangeByChanges) SortByChanges(list);
+    if (settings.ArrangeByChanges) SortByChanges(list, scratch);
     if (list.RouteCount > kListedRoutes) list.RouteCount = kListedRoutes;
 }
 

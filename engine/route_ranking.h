@@ -13,9 +13,10 @@ struct TRankSettings {
     bool ArrangeByChanges = false;
 };
 
-void SortByTime(TRouteList& list, std::uint8_t timeDiff);
+// scratch is room for the sorts of long lists; its content is of no meaning before or after.
+void SortByTime(TRouteList& list, TRouteScratch& scratch, std::uint8_t timeDiff);
 void DropRedundant(TRouteList& list, bool showOnlyOptimal);
-void SortByChanges(TRouteList& list);
-void RankRoutes(TRouteList& list, const TRankSettings& settings);
+void SortByChanges(TRouteList& list, TRouteScratch& scratch);
+void RankRoutes(TRouteList& list, TRouteScratch& scratch, const TRankSettings& settings);
 
 }  // namespace tnx

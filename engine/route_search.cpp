@@ -1,5 +1,6 @@
 #include "engine/route_search.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/route_ranking.h"
@@ -17,31 +18,10 @@ TRoute EmptyRoute() {
 
 }  // namespace
 
-const TSearchIndex& SearchIndexFor(const TCity& city, TRouteList& list) {
-    TSearchCache& c = list.Cache;
-    const bool same = c.Valid && c.CityCode == city.CityCode && c.NumOfStations == city.NumOfStations &&
-                      c.NumOfLines == city.NumOfLines &&
-                      std::memcmp(&c.Stations, &city.Stations, sizeof c.Stations) == 0 &&
-                      std::memcmp(&c.Changes, &city.Changes, sizeof c.Changes) == 0;
-    if (!same) {
-        c.CityCode = city.CityCode;
-        c.NumOfStations = city.NumOfStations;
-        c.NumOfLines = city.NumOfLines;
-        c.Stations = city.Stations;
-        c.Changes = city.Changes;
-        BuildSearchIndex(city, c.Index);
-        PrepareWaitBounds(city, c.Bounds);
-        c.Valid = true;
-    }
-    return c.Index;
-}
-
-TRouteSearch::TRouteSearch(const TCity& city, TRouteList& list, std::uint8_t changesDiff, std::uint8_t timeDiff,
-                           int capacity)
-    : city_(city), list_(list), index_(SearchIndexFor(city, list)), changesDiff_(changesDiff), timeDiff_(timeDiff),
-      capacity_(capacity < 0                ? 0
-                : capacity > kRouteCapacity ? kRouteCapacity
-                                            : capacity) {}
+TRouteSearch::TRouteSearch(const TSearchData& data, const TWaitTable& waits, TSearchWork& work, TRouteList& list,
+                           std::uint8_t changesDiff, std::uint8_t timeDiff, int capacity)
+    : data_(data), city_(data.City()), index_(data.Index()), waits_(waits), work_(work), list_(list),
+      changesDiff_(changesDiff), timeDiff_(timeDiff), capacity_(std::clamp(capacity, 0, kRouteCapacity)) {}
 
 void TRouteSearch::Store(const TRoute& route) {
     if (static_cast<int>(route.Time) - static_cast<int>(list_.BestTime) >= static_cast<int>(timeDiff_)) return;
@@ -64,7 +44,7 @@ void TRouteSearch::SearchFrom(std::uint8_t station, const TRoute& route) {
 
     const std::uint8_t line = city_.Station(station).Line;
     const int directions = OnRingLine(city_, station) ? 2 : 1;
-    const int wait = city_.EffectiveWait[static_cast<std::size_t>(line - 1)];
+    const int wait = waits_[static_cast<std::size_t>(line - 1)];
 
     for (std::uint8_t j = 1; j <= city_.NumOfLines; ++j) {
         if ((route.Lines & LineBit(j)) != 0 && j != finishLine_) continue;
@@ -127,15 +107,15 @@ void TRouteSearch::FindRoutes(std::uint8_t start, std::uint8_t finish) {
     if (!Valid(start) || !Valid(finish)) return;
     finish_ = finish;
     finishLine_ = city_.Station(finish).Line;
-    bounds_ = WaitBoundsTo(city_, index_, list_.Cache.Bounds, finish);
+    bounds_ = WaitBoundsTo(data_, waits_, work_.Bounds, finish);
     SearchFrom(start, EmptyRoute());
 }
 
-void FindRoutes(const TCity& city, TRouteList& list, std::uint8_t start, std::uint8_t finish, std::uint8_t changesDiff,
-                const TRankSettings& ranking) {
-    TRouteSearch search(city, list, changesDiff, ranking.TimeDiff);
+void FindRoutes(const TSearchData& data, const TWaitTable& waits, TSearchWork& work, TRouteList& list,
+                std::uint8_t start, std::uint8_t finish, std::uint8_t changesDiff, const TRankSettings& ranking) {
+    TRouteSearch search(data, waits, work, list, changesDiff, ranking.TimeDiff);
     search.FindRoutes(start, finish);
-    if (list.RouteCount > 1) RankRoutes(list, ranking);
+    if (list.RouteCount > 1) RankRoutes(list, work.Scratch, ranking);
 }
 
 }  // namespace tnx

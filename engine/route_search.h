@@ -5,6 +5,8 @@
 
 #include "engine/line_ride.h"
 #include "engine/route.h"
+#include "engine/search_data.h"
+#include "engine/search_work.h"
 #include "model/city_tables.h"
 
 namespace tnx {
@@ -13,10 +15,11 @@ struct TRankSettings;
 
 class TRouteSearch {
 public:
-    // list holds the result and the search's cached index of the city.
-    // capacity lowers the list's limit of kRouteCapacity records (never raises it).
-    TRouteSearch(const TCity& city, TRouteList& list, std::uint8_t changesDiff, std::uint8_t timeDiff,
-                 int capacity = kRouteCapacity);
+    // Searches data's city, adding waits per ride; list receives the result and work
+    // lends the search its storage. capacity lowers the list's limit of kRouteCapacity
+    // records (never raises it).
+    TRouteSearch(const TSearchData& data, const TWaitTable& waits, TSearchWork& work, TRouteList& list,
+                 std::uint8_t changesDiff, std::uint8_t timeDiff, int capacity = kRouteCapacity);
 
     // Start and Finish must be stations 1..NumOfStations (others find nothing). Stores
     // the found routes in storing order; ranking is the caller's (see RankRoutes).
@@ -31,9 +34,12 @@ private:
     bool Full() const { return list_.RouteCount >= capacity_; }
     bool Valid(std::uint8_t station) const { return station >= 1 && station <= city_.NumOfStations; }
 
+    const TSearchData& data_;
     const TCity& city_;
-    TRouteList& list_;
     const TSearchIndex& index_;
+    const TWaitTable waits_;
+    TSearchWork& work_;
+    TRouteList& list_;
     std::uint8_t changesDiff_;
     std::uint8_t timeDiff_;
     int capacity_;
@@ -43,11 +49,8 @@ private:
     std::uint64_t visited_ = 0;
 };
 
-// Makes sure list's cached index describes city; rebuilds it after a city change.
-const TSearchIndex& SearchIndexFor(const TCity& city, TRouteList& list);
-
 // The whole search: reset the list, search, and rank when more than one route was stored.
-void FindRoutes(const TCity& city, TRouteList& list, std::uint8_t start, std::uint8_t finish, std::uint8_t changesDiff,
-                const TRankSettings& ranking);
+void FindRoutes(const TSearchData& data, const TWaitTable& waits, TSearchWork& work, TRouteList& list,
+                std::uint8_t start, std::uint8_t finish, std::uint8_t changesDiff, const TRankSettings& ranking);
 
 }  // namespace tnx

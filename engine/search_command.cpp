@@ -8,23 +8,32 @@ namespace tnx {
 
 std::string RouteEntryText(const TRoute& route) { return MinutesText(route.Time) + ", " + ChangesText(route.Changes); }
 
-TSearchOutcome RunSearchCommand(TCity& city, TRouteList& list, const TSearchRequest& request) {
-    TSearchOutcome outcome;
-    if (request.StartStation == request.EndStation) {
-        outcome.Result = TSearchResult::SameStation;
-        return outcome;
-    }
-    const TCitySettings& s = request.Settings;
-    if (!s.UseWaitTime) {
+void ChooseEffectiveWait(TCity& city, const TSearchRequest& request) {
+    if (!request.Settings.UseWaitTime) {
         city.EffectiveWait = city.ZeroWait;
     } else if (request.DayChecked) {
         city.EffectiveWait = city.DayWait;
     } else if (request.EveningChecked) {
         city.EffectiveWait = city.EveningWait;
     }
+}
 
+TSearchOutcome RunSearchCommand(TCity& city, const TSearchData& data, TSearchWork& work, TRouteList& list,
+                                const TSearchRequest& request) {
+    TSearchOutcome outcome;
+    if (request.StartStation == request.EndStation) {
+        outcome.Result = TSearchResult::SameStation;
+        return outcome;
+    }
+    ChooseEffectiveWait(city, request);
+    if (!data.Describes(city)) {
+        list.RouteCount = 0;
+        return outcome;
+    }
+
+    const TCitySettings& s = request.Settings;
     const TRankSettings ranking{s.TimeDiff, s.ShowOnlyOptimal, s.ArrangeByChanges};
-    FindRoutes(city, list, request.StartStation, request.EndStation, s.ChangesDiff, ranking);
+    FindRoutes(data, city.EffectiveWait, work, list, request.StartStation, request.EndStation, s.ChangesDiff, ranking);
 
     if (list.RouteCount == 0) {
         outcome.Result = TSearchResult::NoRoute;

@@ -8,7 +8,9 @@
 
 #include "engine/route.h"
 #include "engine/route_steps.h"
+#include "engine/search_data.h"
 #include "engine/search_settings.h"
+#include "engine/search_work.h"
 #include "model/city_tables.h"
 
 namespace tnx {
@@ -47,9 +49,14 @@ struct TSearchOutcome {
     TStationSet ShownRouteTransfers{};
 };
 
-// Chooses the effective wait table (which may keep its previous content when
-// neither button is checked), searches, ranks, and describes the result.
-TSearchOutcome RunSearchCommand(TCity& city, TRouteList& list, const TSearchRequest& request);
+// Sets city's effective wait table for request: none without waits, else the checked
+// button's; it keeps its previous content when neither button is checked.
+void ChooseEffectiveWait(TCity& city, const TSearchRequest& request);
+
+// Chooses the effective wait table, searches with it, ranks, and describes the result.
+// data must be city's own; given another city's, it searches nothing (NoRoute).
+TSearchOutcome RunSearchCommand(TCity& city, const TSearchData& data, TSearchWork& work, TRouteList& list,
+                                const TSearchRequest& request);
 
 // The text of a route list entry.
 std::string RouteEntryText(const TRoute& route);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/search_index.h"
+#include "engine/search_data.h"
 
 namespace tnx {
 namespace {
@@ -14,42 +14,12 @@ constexpr std::uint16_t kFar = 0xFFFF;
 constexpr int kOff = kMaxStations + 1;
 constexpr int kNodes = 2 * (kMaxStations + 1);
 
-// A binary heap over the bounds' own storage, so nothing is allocated.
-class Heap {
-public:
-    explicit Heap(TWaitBounds::HeapEntry* entries) : entries_(entries) {}
-    bool Empty() const { return size_ == 0; }
-    void Push(std::uint32_t distance, int node) {
-        int i = size_++;
-        entries_[i] = {distance, static_cast<std::uint16_t>(node)};
-        while (i > 0 && entries_[(i - 1) / 2].Distance > entries_[i].Distance) {
-            std::swap(entries_[(i - 1) / 2], entries_[i]);
-            i = (i - 1) / 2;
-        }
-    }
-    TWaitBounds::HeapEntry Pop() {
-        const TWaitBounds::HeapEntry top = entries_[0];
-        entries_[0] = entries_[--size_];
-        for (int i = 0;;) {
-            const int l = 2 * i + 1, r = l + 1;
-            int m = i;
-            if (l < size_ && entries_[l].Distance < entries_[m].Distance) m = l;
-            if (r < size_ && entries_[r].Distance < entries_[m].Distance) m = r;
-            if (m == i) break;
-            std::swap(entries_[m], entries_[i]);
-            i = m;
-        }
-        return top;
-    }
-
-private:
-    TWaitBounds::HeapEntry* entries_;
-    int size_ = 0;
-};
+// The heap's order: the least distance on top.
+bool Farther(const TWaitBounds::HeapEntry& a, const TWaitBounds::HeapEntry& b) { return a.Distance > b.Distance; }
 
 }  // namespace
 
-void PrepareWaitBounds(const TCity& city, TWaitBounds& bounds) {
+void BuildBoundGraph(const TCity& city, TBoundGraph& graph) {
     const int n = city.NumOfStations;
     int count[kMaxStations + 2] = {};
     // Stations by line; a line outside 1..NumOfLines holds none the search rides.
@@ -57,14 +27,14 @@ void PrepareWaitBounds(const TCity& city, TWaitBounds& bounds) {
         const int line = city.Station(static_cast<std::uint8_t>(s)).Line;
         if (line >= 1 && line <= kMaxLines) ++count[line];
     }
-    bounds.LineStart[0] = bounds.LineStart[1] = 0;
+    graph.LineStart[0] = graph.LineStart[1] = 0;
     for (int line = 1; line <= kMaxLines; ++line)
-        bounds.LineStart[line + 1] = static_cast<std::uint16_t>(bounds.LineStart[line] + count[line]);
+        graph.LineStart[line + 1] = static_cast<std::uint16_t>(graph.LineStart[line] + count[line]);
     std::uint16_t fill[kMaxStations + 2];
-    std::copy(bounds.LineStart, bounds.LineStart + kMaxLines + 2, fill);
+    std::copy(graph.LineStart, graph.LineStart + kMaxLines + 2, fill);
     for (int s = 1; s <= n; ++s) {
         const int line = city.Station(static_cast<std::uint8_t>(s)).Line;
-        if (line >= 1 && line <= kMaxLines) bounds.LineStations[fill[line]++] = static_cast<std::uint8_t>(s);
+        if (line >= 1 && line <= kMaxLines) graph.LineStations[fill[line]++] = static_cast<std::uint8_t>(s);
     }
 
     // Transfer predecessors of station t: F of every option arriving at t.
@@ -81,50 +51,51 @@ void PrepareWaitBounds(const TCity& city, TWaitBounds& bounds) {
                 }
     };
     forEachOption([&](const TTransferOption& o) { ++count[o.ToStation]; });
-    bounds.TransferStart[0] = 0;
+    graph.TransferStart[0] = 0;
     for (int s = 0; s <= n; ++s)
-        bounds.TransferStart[s + 1] = static_cast<std::uint16_t>(bounds.TransferStart[s] + count[s]);
-    std::copy(bounds.TransferStart, bounds.TransferStart + n + 2, fill);
-    forEachOption([&](const TTransferOption& o) {
-        bounds.Transfers[fill[o.ToStation]++] = {o.FromStation, o.Minutes};
-    });
-
-    bounds.HaveWaits = false;
+        graph.TransferStart[s + 1] = static_cast<std::uint16_t>(graph.TransferStart[s] + count[s]);
+    std::copy(graph.TransferStart, graph.TransferStart + n + 2, fill);
+    forEachOption([&](const TTransferOption& o) { graph.Transfers[fill[o.ToStation]++] = {o.FromStation, o.Minutes}; });
 }
 
-const std::uint16_t* WaitBoundsTo(const TCity& city, const TSearchIndex& index, TWaitBounds& bounds,
+const std::uint16_t* WaitBoundsTo(const TSearchData& data, const TWaitTable& waits, TWaitBounds& bounds,
                                   std::uint8_t finish) {
-    if (!bounds.HaveWaits || bounds.Waits != city.EffectiveWait) {
-        bounds.Waits = city.EffectiveWait;
-        bounds.HaveWaits = true;
+    if (bounds.DataSerial != data.Serial() || bounds.Waits != waits) {
+        bounds.DataSerial = data.Serial();
+        bounds.Waits = waits;
         std::fill(std::begin(bounds.Ready), std::end(bounds.Ready), false);
     }
     std::uint16_t* result = bounds.ToFinish[finish];
     if (bounds.Ready[finish]) return result;
 
     // Backwards from stepping off at the end.
-    const int n = city.NumOfStations;
+    const TCity& city = data.City();
+    const TSearchIndex& index = data.Index();
+    const TBoundGraph& graph = data.Graph();
     std::uint32_t distance[kNodes];
     std::fill(distance, distance + kNodes, 0xFFFFFFFFu);
-    Heap heap(bounds.Heap);
+    TWaitBounds::HeapEntry* const heap = bounds.Heap.data();
+    int size = 0;
     const auto relax = [&](int node, std::uint32_t d) {
         if (d < distance[node]) {
             distance[node] = d;
-            heap.Push(d, node);
+            heap[size++] = {d, static_cast<std::uint16_t>(node)};
+            std::push_heap(heap, heap + size, Farther);
         }
     };
     relax(kOff + finish, 0);
-    while (!heap.Empty()) {
-        const TWaitBounds::HeapEntry e = heap.Pop();
+    while (size > 0) {
+        std::pop_heap(heap, heap + size, Farther);
+        const TWaitBounds::HeapEntry e = heap[--size];
         if (e.Distance != distance[e.Node]) continue;
         if (e.Node >= kOff) {
             // Stepped off at y: ridden there from any station of its line that rides to it.
             const int y = e.Node - kOff;
             const int line = city.Station(static_cast<std::uint8_t>(y)).Line;
             if (line < 1 || line > kMaxLines) continue;
-            const std::uint32_t wait = city.EffectiveWait[static_cast<std::size_t>(line - 1)];
-            for (int i = bounds.LineStart[line]; i < bounds.LineStart[line + 1]; ++i) {
-                const int x = bounds.LineStations[i];
+            const std::uint32_t wait = waits[static_cast<std::size_t>(line - 1)];
+            for (int i = graph.LineStart[line]; i < graph.LineStart[line + 1]; ++i) {
+                const int x = graph.LineStations[i];
                 for (int d = 0; d < 2; ++d) {
                     const TRideEntry& ride = index.Rides[x][y][d];
                     if (ride.Possible) relax(x, e.Distance + ride.Minutes + (ride.ZeroLength ? 0 : wait));
@@ -133,11 +104,12 @@ const std::uint16_t* WaitBoundsTo(const TCity& city, const TSearchIndex& index, 
         } else {
             // At t after a transfer: walked there from where the transfer starts.
             const int t = e.Node;
-            for (int i = bounds.TransferStart[t]; i < bounds.TransferStart[t + 1]; ++i)
-                relax(kOff + bounds.Transfers[i].From, e.Distance + bounds.Transfers[i].Minutes);
+            for (int i = graph.TransferStart[t]; i < graph.TransferStart[t + 1]; ++i)
+                relax(kOff + graph.Transfers[i].From, e.Distance + graph.Transfers[i].Minutes);
         }
     }
-    for (int s = 0; s <= n; ++s) result[s] = static_cast<std::uint16_t>(std::min<std::uint32_t>(distance[s], kFar));
+    for (int s = 0; s <= city.NumOfStations; ++s)
+        result[s] = static_cast<std::uint16_t>(std::min<std::uint32_t>(distance[s], kFar));
     bounds.Ready[finish] = true;
     return result;
 }

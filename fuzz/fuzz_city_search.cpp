@@ -24,6 +24,7 @@ constexpr std::uint8_t kMaxChangesSearched = 6;  // the options dialog offers 0.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tnx;
     static auto* list = new TRouteList();
+    static auto* work = new TSearchWork();
     static auto* city = new TCity();
     fuzz::Input in(data, size);
     *city = TCity{};
@@ -42,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string problem = CheckCityTables(*city);
     if (!problem.empty()) return 0;  // refused, with a message: fine
+    const auto searchData = std::make_unique<TSearchData>(*city);
 
     for (int n = 1; n <= city->NumOfStations; ++n) {
         const auto name = StoredName(city->Station(static_cast<std::uint8_t>(n)));
@@ -60,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     request.Settings.ArrangeByChanges = flags & 4;
     request.DayChecked = flags & 8;
     request.EveningChecked = flags & 16;
-    const TSearchOutcome outcome = RunSearchCommand(*city, *list, request);
+    const TSearchOutcome outcome = RunSearchCommand(*city, *searchData, *work, *list, request);
     if (outcome.Result == TSearchResult::Routes && (outcome.Entries.empty() || outcome.Entries.size() > 10))
         std::abort();
     // Every listed route's steps are traced, and their minutes make up its time.

@@ -7,6 +7,7 @@
 // rest of the input is the file.
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "engine/search_command.h"
@@ -29,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     static auto* loaded = new TLoadedCity();
     static auto* list = new TRouteList();
+    static auto* work = new TSearchWork();
     if (!ReadCityModule(*module, TCity{}, *loaded, error)) {
         if (error.empty()) std::abort();
         return 0;
@@ -42,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     request.EndStation = loaded->City.NumOfStations;
     request.Settings.ChangesDiff = 3;
     request.DayChecked = true;
-    const TSearchOutcome outcome = RunSearchCommand(loaded->City, *list, request);
+    const auto searchData = std::make_unique<TSearchData>(loaded->City);
+    const TSearchOutcome outcome = RunSearchCommand(loaded->City, *searchData, *work, *list, request);
     if (outcome.Result == TSearchResult::Routes && (outcome.Entries.empty() || outcome.Entries.size() > 10))
         std::abort();
     return 0;

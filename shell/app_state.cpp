@@ -9,7 +9,8 @@
 namespace tnx {
 
 TAppState::TAppState(std::filesystem::path programDirectory)
-    : programDirectory_(std::move(programDirectory)), routes_(std::make_unique<TRouteList>()) {
+    : programDirectory_(std::move(programDirectory)), routes_(std::make_unique<TRouteList>()),
+      searchWork_(std::make_unique<TSearchWork>()), searchData_(std::make_unique<TSearchData>(City)) {
     const TProgramVersion version = SplitVersionText(GetFileVersionText());
     ProgramVersionText = version.Version;
     ProgramBuildText = version.Build;
@@ -33,6 +34,7 @@ std::optional<TCityPictures> TAppState::LoadCity(const std::string& fileName, co
     CurrentCityFile = load.FileName;
     CityModuleHandle = std::move(load.Module);
     City = load.Loaded.City;
+    searchData_ = std::make_unique<TSearchData>(City);
     Settings.FstStation = load.Loaded.DefFirstStation;
     Settings.ChangesDiff = load.Loaded.MaxChanges;
     OperatingStations = load.Loaded.OperatingStations;
@@ -63,7 +65,7 @@ const TSearchOutcome& TAppState::Search(bool dayChecked, bool eveningChecked) {
     request.Settings = Settings;
     request.DayChecked = dayChecked;
     request.EveningChecked = eveningChecked;
-    LastSearch = RunSearchCommand(City, *routes_, request);
+    LastSearch = RunSearchCommand(City, *searchData_, *searchWork_, *routes_, request);
     if (LastSearch.Result == TSearchResult::NoRoute) {
         ShownRouteStations.Clear();
         ShownRouteTransfers.Clear();

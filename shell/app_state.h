@@ -14,7 +14,9 @@
 
 #include "engine/route.h"
 #include "engine/search_command.h"
+#include "engine/search_data.h"
 #include "engine/search_settings.h"
+#include "engine/search_work.h"
 #include "model/city_tables.h"
 #include "model/station_set.h"
 #include "shell/city_module.h"
@@ -106,6 +108,8 @@ public:
 private:
     std::filesystem::path programDirectory_;
     std::unique_ptr<TRouteList> routes_;
+    std::unique_ptr<TSearchWork> searchWork_;
+    std::unique_ptr<TSearchData> searchData_;  // City's, built anew at every load
 };
 
 }  // namespace tnx

@@ -104,7 +104,9 @@ std::unique_ptr<ShippedCity> LoadShippedCity(const std::string& file) {
     auto shipped = std::make_unique<ShippedCity>();
     const TCity previous;
     const std::filesystem::path path = std::filesystem::path(TUNNEX_PROGRAM_DIR) / (file + ".tnd");
-    if (!LoadCityFile(path, previous, *shipped->loaded, shipped->module, shipped->error) && shipped->error.empty()) {
+    if (LoadCityFile(path, previous, *shipped->loaded, shipped->module, shipped->error)) {
+        shipped->data = std::make_unique<TSearchData>(shipped->City());
+    } else if (shipped->error.empty()) {
         shipped->error = "cannot load " + path.string();
     }
     return shipped;
@@ -127,7 +129,8 @@ std::string CheckKnownTrip(ShippedCity& shipped, const KnownTrip& trip) {
         if (n == 0) return std::string("no transfer station ") + name;
         transfers.Add(n);
     }
-    const TSearchOutcome outcome = RunSearchCommand(city, *shipped.list, DayRequest(from, to, true));
+    const TSearchOutcome outcome =
+        RunSearchCommand(city, *shipped.data, *shipped.work, *shipped.list, DayRequest(from, to, true));
     if (outcome.Result != TSearchResult::Routes) return "no route listed";
     std::string problem;
     if (outcome.Entries.front() != trip.firstEntry) problem += "first listed \"" + outcome.Entries.front() + "\"";
@@ -141,15 +144,15 @@ std::string CheckKnownTrip(ShippedCity& shipped, const KnownTrip& trip) {
 std::vector<std::string> ListedEntries(ShippedCity& shipped, std::string_view from, std::string_view to,
                                        bool onlyOptimal) {
     TCity& city = shipped.City();
-    const TSearchOutcome outcome = RunSearchCommand(
-        city, *shipped.list, DayRequest(StationNamed(city, from), StationNamed(city, to), onlyOptimal));
+    const TSearchOutcome outcome =
+        RunSearchCommand(city, *shipped.data, *shipped.work, *shipped.list,
+                         DayRequest(StationNamed(city, from), StationNamed(city, to), onlyOptimal));
     return outcome.Entries;
 }
 
 std::vector<std::string> PairsWithoutRoute(ShippedCity& shipped, std::uint8_t changes) {
     TCity& city = shipped.City();
-    city.EffectiveWait = city.DayWait;
-    TRouteSearch search(city, *shipped.list, changes, TCitySettings{}.TimeDiff);
+    TRouteSearch search(*shipped.data, city.DayWait, *shipped.work, *shipped.list, changes, TCitySettings{}.TimeDiff);
     std::vector<std::string> missing;
     for (int a = 1; a <= city.NumOfStations; ++a) {
         for (int b = 1; b <= city.NumOfStations; ++b) {
@@ -176,7 +179,7 @@ std::vector<std::string> PairsNotShortestFirst(ShippedCity& shipped, std::uint8_
             TSearchRequest request = DayRequest(from, to, true);
             request.Settings.ChangesDiff = changes;
             request.Settings.TimeDiff = 1;
-            const TSearchOutcome outcome = RunSearchCommand(city, *shipped.list, request);
+            const TSearchOutcome outcome = RunSearchCommand(city, *shipped.data, *shipped.work, *shipped.list, request);
             const int listed = outcome.Result == TSearchResult::Routes ? shipped.list->Routes[0].Time : -1;
             if (listed != shortest[to]) {
                 wrong.push_back(Utf8Name(city, from) + " -> " + Utf8Name(city, to) + ": listed " +

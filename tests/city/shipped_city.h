@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "engine/route.h"
+#include "engine/search_data.h"
+#include "engine/search_work.h"
 #include "model/city_tables.h"
 #include "shell/city_loader.h"
 #include "shell/city_module.h"
@@ -18,6 +20,8 @@ namespace tnx::shipped {
 struct ShippedCity {
     std::unique_ptr<CityModule> module;
     std::unique_ptr<TLoadedCity> loaded = std::make_unique<TLoadedCity>();
+    std::unique_ptr<TSearchData> data;  // the loaded city's
+    std::unique_ptr<TSearchWork> work = std::make_unique<TSearchWork>();
     std::unique_ptr<TRouteList> list = std::make_unique<TRouteList>();
     std::string error;  // why the module could not be loaded; empty when it was
 

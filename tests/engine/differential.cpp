@@ -39,14 +39,15 @@ std::string Describe(const DiffCase& c) {
 Differential::Differential()
     : fast_(std::make_unique<TRouteList>()), literal_(std::make_unique<TRouteList>()),
       rankedFast_(std::make_unique<TRouteList>()), rankedLiteral_(std::make_unique<TRouteList>()),
-      city_(std::make_unique<TCity>()) {}
+      work_(std::make_unique<TSearchWork>()), city_(std::make_unique<TCity>()) {}
 
-std::string Differential::Compare(const TCity& city, const DiffCase& c) {
+std::string Differential::Compare(const TSearchData& data, const DiffCase& c) {
+    const TCity& city = data.City();
     *city_ = city;
     city_->EffectiveWait = c.wait == Wait::Day       ? city.DayWait
                            : c.wait == Wait::Evening ? city.EveningWait
                                                      : city.ZeroWait;
-    TRouteSearch fast(*city_, *fast_, c.changesDiff, c.timeDiff, c.capacity);
+    TRouteSearch fast(data, city_->EffectiveWait, *work_, *fast_, c.changesDiff, c.timeDiff, c.capacity);
     fast.FindRoutes(c.start, c.finish);
     reference::LiteralSearch literal(*city_, *literal_, c.changesDiff, c.timeDiff, c.capacity);
     literal.FindRoutes(c.start, c.finish);
@@ -60,7 +61,7 @@ std::string Differential::Compare(const TCity& city, const DiffCase& c) {
             const TRankSettings settings{c.timeDiff, optimal == 1, byChanges == 1};
             CopyList(*fast_, *rankedFast_);
             CopyList(*literal_, *rankedLiteral_);
-            RankRoutes(*rankedFast_, settings);
+            RankRoutes(*rankedFast_, work_->Scratch, settings);
             reference::LiteralRankRoutes(*rankedLiteral_, settings);
             const std::string what = std::string("ranked (optimal ") + (optimal ? "on" : "off") + ", by changes " +
                                      (byChanges ? "on" : "off") + ")";

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "engine/route.h"
+#include "engine/search_data.h"
+#include "engine/search_work.h"
 #include "model/city_tables.h"
 
 namespace tnx::test {
@@ -24,14 +26,16 @@ struct DiffCase {
 class Differential {
 public:
     Differential();
-    // Empty when both give the same stored list and, for every combination of the
-    // only-optimal and by-transfers switches, the same ranked list; else what differs.
-    std::string Compare(const TCity& city, const DiffCase& c);
+    // Searches data's city. Empty when both give the same stored list and, for every
+    // combination of the only-optimal and by-transfers switches, the same ranked list;
+    // else what differs.
+    std::string Compare(const TSearchData& data, const DiffCase& c);
     std::uint64_t Searches() const { return searches_; }
 
 private:
     std::unique_ptr<TRouteList> fast_, literal_, rankedFast_, rankedLiteral_;
-    std::unique_ptr<TCity> city_;
+    std::unique_ptr<TSearchWork> work_;
+    std::unique_ptr<TCity> city_;  // the literal search's: the case's waits as its effective table
     std::uint64_t searches_ = 0;
 };
 

@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
             continue;
         }
         const TCity& city = loaded->City;
+        const auto data = std::make_unique<TSearchData>(city);
         const auto cityStarted = std::chrono::steady_clock::now();
         const std::uint64_t before = diff.Searches();
         for (int a = 1; a <= city.NumOfStations; ++a)
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
                             const test::DiffCase c{static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
                                                    static_cast<std::uint8_t>(changes),
                                                    static_cast<std::uint8_t>(timeDiff), wait};
-                            const std::string d = diff.Compare(city, c);
+                            const std::string d = diff.Compare(*data, c);
                             if (!d.empty()) {
                                 std::printf("%s: %s: %s\n", entry.FileName.c_str(), test::Describe(c).c_str(),
                                             d.c_str());

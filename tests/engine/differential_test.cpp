@@ -15,6 +15,7 @@ namespace tnx::test {
 namespace {
 
 void CompareGrid(Differential& diff, const TCity& city, int pairStride, int pairOffset) {
+    const auto data = std::make_unique<TSearchData>(city);
     const int n = city.NumOfStations;
     int index = 0;
     for (int a = 1; a <= n; ++a) {
@@ -25,7 +26,7 @@ void CompareGrid(Differential& diff, const TCity& city, int pairStride, int pair
                     for (Wait wait : {Wait::Day, Wait::Evening, Wait::None}) {
                         const DiffCase c{static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
                                          static_cast<std::uint8_t>(changes), static_cast<std::uint8_t>(timeDiff), wait};
-                        const std::string d = diff.Compare(city, c);
+                        const std::string d = diff.Compare(*data, c);
                         ASSERT_EQ(d, "") << Describe(c);
                     }
         }
@@ -54,6 +55,7 @@ TEST(Differential, RandomCitiesWithSmallLists) {
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
         const TCity city = RandomCity(seed, seed % 3 == 0 ? 1 : 4);
         SCOPED_TRACE("seed " + std::to_string(seed));
+        const auto data = std::make_unique<TSearchData>(city);
         const int n = city.NumOfStations;
         for (int a = 1; a <= n; a += 3)
             for (int b = n; b >= 1; b -= 2)
@@ -62,7 +64,7 @@ TEST(Differential, RandomCitiesWithSmallLists) {
                         DiffCase c{static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), 5,
                                    static_cast<std::uint8_t>(timeDiff), Wait::None};
                         c.capacity = capacity;
-                        ASSERT_EQ(diff.Compare(city, c), "") << Describe(c);
+                        ASSERT_EQ(diff.Compare(*data, c), "") << Describe(c);
                     }
     }
 }

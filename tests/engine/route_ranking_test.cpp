@@ -19,6 +19,7 @@ struct R {
 class RankingTest : public ::testing::Test {
 protected:
     std::unique_ptr<TRouteList> list = std::make_unique<TRouteList>();
+    std::unique_ptr<TRouteScratch> scratch = std::make_unique<TRouteScratch>();
 
     void Fill(const std::vector<R>& routes) {
         list->RouteCount = 0;
@@ -45,19 +46,19 @@ using Pairs = std::vector<std::pair<int, int>>;
 TEST_F(RankingTest, WorkedExampleWindowOptimalAndByChanges) {
     const std::vector<R> routes = {{25, 2, {1, 3}}, {30, 0, {1, 4}}, {20, 2, {1, 5}}, {22, 1, {1, 6}}};
     Fill(routes);
-    RankRoutes(*list, {10, false, false});
+    RankRoutes(*list, *scratch, {10, false, false});
     EXPECT_EQ(Listed(), (Pairs{{20, 2}, {22, 1}, {25, 2}, {30, 0}}));  // 30 - 20 = 10 stays
 
     Fill(routes);
-    RankRoutes(*list, {10, true, false});
+    RankRoutes(*list, *scratch, {10, true, false});
     EXPECT_EQ(Listed(), (Pairs{{20, 2}, {22, 1}, {30, 0}}));
 
     Fill(routes);
-    RankRoutes(*list, {10, true, true});
+    RankRoutes(*list, *scratch, {10, true, true});
     EXPECT_EQ(Listed(), (Pairs{{30, 0}, {22, 1}, {20, 2}}));
 
     Fill(routes);
-    RankRoutes(*list, {9, false, false});
+    RankRoutes(*list, *scratch, {9, false, false});
     EXPECT_EQ(Listed(), (Pairs{{20, 2}, {22, 1}, {25, 2}}));
 }
 
@@ -83,14 +84,14 @@ TEST_F(RankingTest, ByChangesCutsToTenAfterReordering) {
     for (int i = 0; i < 11; ++i) routes.push_back({20 + i % 3, 1 + i % 2, {100 + i}});
     routes.push_back({30, 0, {200}});
     Fill(routes);
-    RankRoutes(*list, {10, false, true});
+    RankRoutes(*list, *scratch, {10, false, true});
     ASSERT_EQ(list->RouteCount, kListedRoutes);
     EXPECT_EQ(list->Route(1).Time, 30);  // the slow route without transfers leads
     EXPECT_EQ(list->Route(1).Changes, 0);
     for (int i = 2; i <= list->RouteCount; ++i) EXPECT_LE(list->Route(i - 1).Changes, list->Route(i).Changes);
 
     Fill(routes);
-    RankRoutes(*list, {10, false, false});
+    RankRoutes(*list, *scratch, {10, false, false});
     ASSERT_EQ(list->RouteCount, kListedRoutes);
     EXPECT_EQ(list->Route(kListedRoutes).Time, 22);  // the 30-minute route is cut
 }
@@ -121,12 +122,12 @@ TEST_F(RankingTest, StableSortsMatchTheExchangeSort) {
         ExchangeSort(expected, [](const TRoute& a, const TRoute& b) {
             return a.Time < b.Time || (a.Time == b.Time && a.Changes < b.Changes);
         });
-        SortByTime(*list, 255);
+        SortByTime(*list, *scratch, 255);
         for (std::size_t i = 0; i < expected.size(); ++i)
             ASSERT_EQ(list->Route(static_cast<int>(i + 1)).Stations, expected[i].Stations);
 
         ExchangeSort(expected, [](const TRoute& a, const TRoute& b) { return a.Changes < b.Changes; });
-        SortByChanges(*list);
+        SortByChanges(*list, *scratch);
         for (std::size_t i = 0; i < expected.size(); ++i)
             ASSERT_EQ(list->Route(static_cast<int>(i + 1)).Stations, expected[i].Stations);
     }
@@ -140,7 +141,7 @@ TEST_F(RankingTest, OptimalListHasFewerTransfersThanEveryFasterRoute) {
         for (int i = 0; i < count; ++i)
             routes.push_back({20 + static_cast<int>(random() % 12), static_cast<int>(random() % 5), {i + 1}});
         Fill(routes);
-        RankRoutes(*list, {10, true, false});
+        RankRoutes(*list, *scratch, {10, true, false});
         for (int i = 1; i <= list->RouteCount; ++i) {
             for (int j = 1; j <= list->RouteCount; ++j) {
                 if (list->Route(j).Time < list->Route(i).Time) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/route_search.h"
+#include "tests/engine/searcher.h"
 #include "tests/engine/test_city.h"
 
 namespace tnx {
@@ -27,11 +28,17 @@ TLineSet LinesOf(std::initializer_list<int> lines) {
 
 class SearchTest : public ::testing::Test {
 protected:
-    std::unique_ptr<TRouteList> list = std::make_unique<TRouteList>();
+    test::Searcher searcher;
+    TRouteList* list = searcher.list.get();
 
+    // A search of city as it is now, with its effective waits.
+    TRouteSearch SearchOf(const TCity& city, int changesDiff, int timeDiff, int capacity = kRouteCapacity) {
+        searcher.Load(city);
+        return searcher.Search(city.EffectiveWait, changesDiff, timeDiff, capacity);
+    }
     int Search(const TCity& city, int from, int to, int changesDiff = 3, int timeDiff = 10) {
-        TRouteSearch search(city, *list, static_cast<std::uint8_t>(changesDiff), static_cast<std::uint8_t>(timeDiff));
-        search.FindRoutes(static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to));
+        SearchOf(city, changesDiff, timeDiff)
+            .FindRoutes(static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to));
         return list->RouteCount;
     }
 };
@@ -215,13 +222,13 @@ TEST_F(SearchTest, TotalsAbove255AreNeitherStoredNorWrapped) {
 TEST_F(SearchTest, FullListStoresNothingMore) {
     const TCity city = RingCity(8);
     for (int i = 1; i <= 3; ++i) list->Route(i).Time = 99;  // sentinels past the limit
-    TRouteSearch search(city, *list, 3, 10, 1);
+    TRouteSearch search = SearchOf(city, 3, 10, 1);
     search.FindRoutes(1, 2);  // would store the one-hop route twice
     EXPECT_EQ(list->RouteCount, 1);
     EXPECT_EQ(list->Route(1).Time, 3);
     EXPECT_EQ(list->Route(2).Time, 99);
 
-    TRouteSearch unlimited(city, *list, 3, 10, kRouteCapacity + 5);  // never above the list's size
+    TRouteSearch unlimited = SearchOf(city, 3, 10, kRouteCapacity + 5);  // never above the list's size
     unlimited.FindRoutes(1, 2);
     EXPECT_EQ(list->RouteCount, 2);
 }
@@ -256,7 +263,7 @@ struct JoinedLines {
 TEST_F(SearchTest, SearchEndsOnceTheListIsFull) {
     const TCity city = JoinedLines(11).City();
     for (int changesDiff : {6, 11, 255}) {
-        TRouteSearch search(city, *list, static_cast<std::uint8_t>(changesDiff), 255);
+        TRouteSearch search = SearchOf(city, changesDiff, 255);
         search.FindRoutes(1, 22);
         EXPECT_EQ(list->RouteCount, kRouteCapacity);
         // Without the stop this visits billions of partial routes at 11 transfers.
@@ -279,7 +286,7 @@ TEST_F(SearchTest, EndReachableOnlyByImpossibleRidesIsCutAtOnce) {
     // Bounded by hops alone, this tries every order of the lines: about 10^5 branches at
     // 5 transfers, billions at 11 (checked second, so a regression fails rather than hangs).
     for (int changesDiff : {5, 11}) {
-        TRouteSearch search(city, *list, static_cast<std::uint8_t>(changesDiff), 255);
+        TRouteSearch search = SearchOf(city, changesDiff, 255);
         search.FindRoutes(1, 24);
         EXPECT_EQ(list->RouteCount, 0);
         ASSERT_LT(search.Visited(), 100u) << changesDiff;

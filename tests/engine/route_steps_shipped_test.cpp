@@ -12,6 +12,7 @@
 #include "shell/city_loader.h"
 #include "shell/module_catalog.h"
 #include "tests/engine/route_steps_check.h"
+#include "tests/engine/searcher.h"
 
 namespace tnx::test {
 namespace {
@@ -39,23 +40,24 @@ std::vector<Shipped> ShippedCities() {
 std::string Pair(int a, int b) { return std::to_string(a) + " -> " + std::to_string(b); }
 
 TEST(ShippedRouteSteps, EveryListedRouteOfEveryPairAtTheDefaults) {
-    auto list = std::make_unique<TRouteList>();
+    Searcher searcher;
     for (Shipped& c : ShippedCities()) {
         TCity& city = c.loaded->City;
         SCOPED_TRACE(c.file);
+        searcher.Load(city);
         for (int a = 1; a <= city.NumOfStations; ++a)
             for (int b = 1; b <= city.NumOfStations; ++b) {
                 if (a == b) continue;
                 TSearchRequest request;
                 request.StartStation = static_cast<std::uint8_t>(a);
                 request.EndStation = static_cast<std::uint8_t>(b);
-                const TSearchOutcome outcome = RunSearchCommand(city, *list, request);
+                const TSearchOutcome outcome = searcher.Command(city, request);
                 ASSERT_EQ(outcome.Listed.size(), outcome.Entries.size()) << Pair(a, b);
                 for (std::size_t i = 0; i < outcome.Listed.size(); ++i) {
                     const auto& steps = outcome.Listed[i].Steps;
                     ASSERT_TRUE(steps) << Pair(a, b) << ", route " << i + 1;
                     ASSERT_EQ(CheckRouteSteps(city, city.EffectiveWait, request.StartStation, request.EndStation,
-                                              list->Route(static_cast<int>(i) + 1), *steps),
+                                              searcher.list->Route(static_cast<int>(i) + 1), *steps),
                               "")
                         << Pair(a, b) << ", route " << i + 1;
                 }
@@ -86,11 +88,13 @@ void Count(const TCity& city, std::uint8_t finish, const TRouteSteps& steps, See
 }
 
 TEST(ShippedRouteSteps, EveryStoredRecordOfASampleAcrossSettings) {
-    auto list = std::make_unique<TRouteList>();
+    Searcher searcher;
+    const TRouteList* list = searcher.list.get();
     Seen seen;
     for (Shipped& c : ShippedCities()) {
-        TCity& city = c.loaded->City;
+        const TCity& city = c.loaded->City;
         SCOPED_TRACE(c.file);
+        searcher.Load(city);
         const int n = city.NumOfStations;
         const int stride = std::max(1, n * (n - 1) / 60);  // about 60 ordered pairs
         int index = 0;
@@ -101,10 +105,7 @@ TEST(ShippedRouteSteps, EveryStoredRecordOfASampleAcrossSettings) {
                 for (const TWaitTable* waits : {&city.DayWait, &city.EveningWait, &city.ZeroWait})
                     for (int changes = 0; changes <= 5; ++changes)
                         for (int timeDiff : {1, 10, 25}) {
-                            city.EffectiveWait = *waits;
-                            TRouteSearch search(city, *list, static_cast<std::uint8_t>(changes),
-                                                static_cast<std::uint8_t>(timeDiff));
-                            search.FindRoutes(start, finish);
+                            searcher.Search(*waits, changes, timeDiff).FindRoutes(start, finish);
                             for (int i = 1; i <= list->RouteCount; ++i) {
                                 const TRoute& route = list->Route(i);
                                 const auto steps = RouteSteps(city, *waits, start, finish, route);

@@ -9,6 +9,7 @@
 #include "engine/route_search.h"
 #include "engine/route_steps.h"
 #include "tests/engine/route_steps_check.h"
+#include "tests/engine/searcher.h"
 #include "tests/engine/test_city.h"
 
 namespace tnx {
@@ -44,11 +45,13 @@ std::string Describe(const TRouteSteps& steps) {
 
 class StepsTest : public ::testing::Test {
 protected:
-    std::unique_ptr<TRouteList> list = std::make_unique<TRouteList>();
+    test::Searcher searcher;
+    TRouteList* list = searcher.list.get();
 
     // Every stored record of an unranked search, traced and checked; their descriptions.
     std::vector<std::string> Stored(const TCity& city, int from, int to, int changes = 3, int timeDiff = 255) {
-        TRouteSearch search(city, *list, static_cast<std::uint8_t>(changes), static_cast<std::uint8_t>(timeDiff));
+        searcher.Load(city);
+        TRouteSearch search = searcher.Search(city.EffectiveWait, changes, timeDiff);
         const auto a = static_cast<std::uint8_t>(from), b = static_cast<std::uint8_t>(to);
         search.FindRoutes(a, b);
         std::vector<std::string> described;
@@ -129,8 +132,8 @@ TEST_F(StepsTest, TowardIsTheLastOpenStationOrTheEnd) {
 
 TEST_F(StepsTest, OnlyARecordTheSearchStoredIsTraced) {
     const TCity city = test::ReferenceCity();
-    TRouteSearch search(city, *list, 3, 10);
-    search.FindRoutes(12, 29);
+    searcher.Load(city);
+    searcher.Search(city.EffectiveWait, 3, 10).FindRoutes(12, 29);
     ASSERT_EQ(list->RouteCount, 1);
     const TRoute stored = list->Route(1);
     ASSERT_TRUE(RouteSteps(city, city.EffectiveWait, 12, 29, stored));

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/search_command.h"
+#include "tests/engine/searcher.h"
 #include "tests/engine/test_city.h"
 
 namespace tnx {
@@ -11,7 +12,9 @@ namespace {
 class SearchCommandTest : public ::testing::Test {
 protected:
     TCity city = test::ReferenceCity();
-    std::unique_ptr<TRouteList> list = std::make_unique<TRouteList>();
+    test::Searcher searcher;
+
+    void SetUp() override { searcher.Load(city); }
 
     TSearchOutcome Run(int from, int to, TCitySettings settings = {}, bool day = true, bool evening = false) {
         TSearchRequest request;
@@ -20,7 +23,7 @@ protected:
         request.Settings = settings;
         request.DayChecked = day;
         request.EveningChecked = evening;
-        return RunSearchCommand(city, *list, request);
+        return searcher.Command(city, request);
     }
 };
 
@@ -44,6 +47,7 @@ TEST_F(SearchCommandTest, WaitTableFollowsTheSwitchAndButtons) {
     EXPECT_EQ(out.Entries, (std::vector<std::string>{"13 минут, 1 пересадка", "17 минут, 2 пересадки"}));
     EXPECT_EQ(city.DayWait[0], 3);  // stored tables untouched
     EXPECT_EQ(city.EveningWait[2], 10);
+    EXPECT_EQ(city.EffectiveWait, city.ZeroWait);  // the city keeps the table searched with
 
     noWait.ShowOnlyOptimal = true;
     EXPECT_EQ(Run(12, 9, noWait).Entries, std::vector<std::string>{"13 минут, 1 пересадка"});
@@ -52,6 +56,23 @@ TEST_F(SearchCommandTest, WaitTableFollowsTheSwitchAndButtons) {
     EXPECT_EQ(Run(12, 9, {}, false, true).Entries, std::vector<std::string>{"18 минут, 1 пересадка"});
     // Neither button checked keeps the table of the previous search.
     EXPECT_EQ(Run(12, 9, {}, false, false).Entries, std::vector<std::string>{"18 минут, 1 пересадка"});
+    EXPECT_EQ(city.EffectiveWait, city.EveningWait);
+    EXPECT_EQ(Run(12, 9).Entries, std::vector<std::string>{"16 минут, 1 пересадка"});
+    EXPECT_EQ(city.EffectiveWait, city.DayWait);
+}
+
+// The data is the very city's: a copy of the city, even an equal one, is not searched
+// with it, and what the list held before is not shown for it.
+TEST_F(SearchCommandTest, DataOfAnotherCityObjectSearchesNothing) {
+    ASSERT_EQ(Run(12, 29).Result, TSearchResult::Routes);
+    TCity copy = city;
+    TSearchRequest request;
+    request.StartStation = 12;
+    request.EndStation = 29;
+    EXPECT_EQ(searcher.Command(copy, request).Result, TSearchResult::NoRoute);
+    EXPECT_EQ(searcher.list->RouteCount, 0);
+    searcher.Load(copy);
+    EXPECT_EQ(searcher.Command(copy, request).Entries, std::vector<std::string>{"28 минут, 1 пересадка"});
 }
 
 TEST_F(SearchCommandTest, SameStationAndNoRoute) {

@@ -2,9 +2,10 @@
 
 #include <memory>
 
-#include "engine/route_search.h"
+#include "engine/search_data.h"
 #include "engine/search_index.h"
 #include "engine/wait_bound.h"
+#include "tests/engine/searcher.h"
 #include "tests/engine/test_city.h"
 
 namespace tnx {
@@ -41,36 +42,43 @@ TEST(SearchIndex, UnreachableStationsHaveNoBound) {
 TEST(WaitBounds, CountRidingWalkingAndOneWaitPerRide) {
     TCity city = test::ReferenceCity();
     auto bounds = std::make_unique<TWaitBounds>();
-    auto index = std::make_unique<TSearchIndex>();
-    BuildSearchIndex(city, *index);
-    PrepareWaitBounds(city, *bounds);
-    city.EffectiveWait = city.DayWait;
-    const std::uint16_t* to29 = WaitBoundsTo(city, *index, *bounds, 29);
+    auto data = std::make_unique<TSearchData>(city);
+    const std::uint16_t* to29 = WaitBoundsTo(*data, city.DayWait, *bounds, 29);
     EXPECT_EQ(to29[12], 28);  // (6 + 3) + 1 + (15 + 3): the best route itself
     EXPECT_EQ(to29[36], 15 + 3);
     EXPECT_EQ(to29[29], 0);
-    EXPECT_EQ(WaitBoundsTo(city, *index, *bounds, 9)[12], 16);  // the transfer arrives at the end: one wait
+    EXPECT_EQ(WaitBoundsTo(*data, city.DayWait, *bounds, 9)[12], 16);  // the transfer arrives at the end: one wait
 
-    city.EffectiveWait = city.ZeroWait;  // a new wait table is worked out anew
-    EXPECT_EQ(WaitBoundsTo(city, *index, *bounds, 29)[12], 22);
+    EXPECT_EQ(WaitBoundsTo(*data, city.ZeroWait, *bounds, 29)[12], 22);  // a new wait table is worked out anew
+    EXPECT_EQ(WaitBoundsTo(*data, city.DayWait, *bounds, 29)[12], 28);
 
+    // New data, with the same waits and the same storage: nothing of the old data's is kept.
     city.Transfer(1, 2, 1) = {};
     city.Transfer(1, 3, 1) = {};
-    BuildSearchIndex(city, *index);
-    PrepareWaitBounds(city, *bounds);
-    EXPECT_EQ(WaitBoundsTo(city, *index, *bounds, 29)[12], 0xFFFF);  // line 1 is cut off
+    data.reset();
+    data = std::make_unique<TSearchData>(city);
+    EXPECT_EQ(WaitBoundsTo(*data, city.DayWait, *bounds, 29)[12], 0xFFFF);  // line 1 is cut off
 }
 
-TEST(SearchIndex, IsRebuiltWhenTheCityChanges) {
+// The search reads the city through its data and adds the waits it is given, whatever
+// the city's effective table holds.
+TEST(SearchData, SearchUsesItsDataAndTheGivenWaits) {
     TCity city = test::ReferenceCity();
-    auto list = std::make_unique<TRouteList>();
-    TRouteSearch(city, *list, 0, 10).FindRoutes(12, 13);
-    ASSERT_EQ(list->RouteCount, 1);
-    EXPECT_EQ(list->Route(1).Time, 3 + 3);
-    city.Station(12).MinutesToNext = 7;  // same station count, same lines: only the table differs
-    TRouteSearch(city, *list, 0, 10).FindRoutes(12, 13);
-    ASSERT_EQ(list->RouteCount, 1);
-    EXPECT_EQ(list->Route(1).Time, 7 + 3);
+    test::Searcher searcher;
+    const auto onlyTime = [&](const TWaitTable& waits) {
+        searcher.Search(waits, 0, 10).FindRoutes(12, 13);
+        return searcher.list->RouteCount == 1 ? searcher.list->Route(1).Time : -1;
+    };
+    searcher.Load(city);
+    ASSERT_EQ(city.EffectiveWait, city.DayWait);
+    EXPECT_EQ(onlyTime(city.DayWait), 3 + 3);
+    EXPECT_EQ(onlyTime(city.ZeroWait), 3);
+    EXPECT_EQ(onlyTime(city.EveningWait), 3 + 5);
+    EXPECT_EQ(city.EffectiveWait, city.DayWait);  // the search leaves the city alone
+
+    city.Station(12).MinutesToNext = 7;  // a table changes: the data is built anew
+    searcher.Load(city);
+    EXPECT_EQ(onlyTime(city.DayWait), 7 + 3);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <fstream>
 
 #include "engine/search_command.h"
+#include "engine/search_data.h"
+#include "engine/search_work.h"
 #include "model/cp1251.h"
 #include "model/lookups.h"
 #include "ui/splash_form.h"
@@ -82,8 +84,11 @@ QStringList FormTest::SearchedEntries() const {
     request.EveningChecked = form->EvRadioButton->isChecked();
     TCity city = state.City;
     auto list = std::make_unique<TRouteList>();
+    const auto data = std::make_unique<TSearchData>(city);
+    const auto work = std::make_unique<TSearchWork>();
     QStringList entries;
-    for (const std::string& e : RunSearchCommand(city, *list, request).Entries) entries << QString::fromStdString(e);
+    for (const std::string& e : RunSearchCommand(city, *data, *work, *list, request).Entries)
+        entries << QString::fromStdString(e);
     return entries;
 }
 

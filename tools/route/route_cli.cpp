@@ -355,15 +355,16 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return kExitRoutes;
     }
 
+    const auto data = std::make_unique<TSearchData>(city);
+    const auto work = std::make_unique<TSearchWork>();
     if (o.Unranked) {
         // The same wait choice as the search command, then the bare search.
-        city.EffectiveWait = !request.Settings.UseWaitTime ? city.ZeroWait
-                             : request.DayChecked          ? city.DayWait
-                                                           : city.EveningWait;
-        TRouteSearch search(city, *list, request.Settings.ChangesDiff, request.Settings.TimeDiff);
+        ChooseEffectiveWait(city, request);
+        TRouteSearch search(*data, city.EffectiveWait, *work, *list, request.Settings.ChangesDiff,
+                            request.Settings.TimeDiff);
         search.FindRoutes(request.StartStation, request.EndStation);
     } else {
-        RunSearchCommand(city, *list, request);
+        RunSearchCommand(city, *data, *work, *list, request);
     }
     if (list->RouteCount == 0) {
         err << Unix(kNoRouteMessage) << "\n";
